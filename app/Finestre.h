@@ -1,0 +1,29 @@
+#pragma once
+// The long-lived windows, created once at start in a fixed order.
+class TfrmPassword;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmGuida;
+class TfrmInfo;
+class TfrmSplash;
+class QWidget;
+
+struct Finestre {
+    TfrmPassword *frmPassword = nullptr;
+    TfrmAvvio *frmAvvio = nullptr;
+    TfrmCambiaPassword *frmCambiaPassword = nullptr;
+    TfrmGuida *frmGuida = nullptr;
+    TfrmInfo *frmInfo = nullptr;
+    TfrmSplash *frmSplash = nullptr;
+    QWidget *hub() const;
+};
+
+// The windows of this run (all null before CreaFinestre).
+Finestre &App();
+// Fixes the process-wide formats and creates every long-lived window in the
+// start order; the first, the login window, is the main window. Nothing is shown.
+void CreaFinestre();
+// Destroys them (end of the program, and between tests).
+void DistruggiFinestre();
+// Ends the program.
+void TerminaProgramma();

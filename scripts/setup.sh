@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, from Debian packages, whatever the build, the program and the tests
+# need and the machine does not have yet. Safe to run again: it installs only
+# what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+  fonts-liberation fonts-dejavu
+  libbenchmark-dev
+  poppler-utils
+)
+if [ "${PRATOVIA_WITH_TEST_TOOLS:-0}" = 1 ]; then
+  packages+=(libreoffice-calc-nogui)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

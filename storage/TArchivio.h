@@ -1,0 +1,93 @@
+#pragma once
+// One record file opened for one user action: open, read or write, close.
+// Every failure throws EArchivio; the caller shows the access error.
+#include <QFile>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+class EArchivio : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The message every window shows when a record file cannot be used.
+extern const QString MSG_ACCESSO_ARCHIVIO;
+
+class TArchivio
+{
+public:
+    TArchivio() = default;
+    ~TArchivio();
+    TArchivio(const TArchivio &) = delete;
+    TArchivio &operator=(const TArchivio &) = delete;
+
+    // Opens CartellaProgramma + fileName for reading and writing, shared with
+    // other processes; a missing file is created empty. An existing file that
+    // cannot be opened is an error and is never recreated.
+    void Open(const QString &fileName, int recordSize);
+    // Same, with a full path (the services window keeps the path in a label).
+    void OpenPath(const QString &path, int recordSize);
+    bool IsOpen() const { return file_.isOpen(); }
+
+    qint64 Count();
+    bool AtEnd();
+    void ReadNext(char *record);
+    void ReadAt(qint64 position, char *record);
+    void WriteAt(qint64 position, const char *record);
+    qint64 Append(const char *record);
+    qint64 Position() const { return pos_; }
+    void Close();
+
+    // Reads up to maxRecords whole records from the current position into
+    // `dest` (maxRecords * recordSize bytes); returns how many were read.
+    qint64 ReadBlock(char *dest, qint64 maxRecords);
+
+    template <class R> void ReadNext(R &r) { ReadNext(r.Data()); }
+    template <class R> void ReadAt(qint64 p, R &r) { ReadAt(p, r.Data()); }
+    template <class R> void WriteAt(qint64 p, const R &r) { WriteAt(p, r.Data()); }
+    template <class R> qint64 Append(const R &r) { return Append(r.Data()); }
+
+    // Calls fn(const char *record, qint64 position) for every record from the
+    // current position to the end, in file order. Returns false from fn to stop.
+    template <class Fn> void ForEach(Fn &&fn)
+    {
+        std::vector<char> block;
+        const qint64 perBlock = qMax<qint64>(1, (1 << 20) / recSize_);
+        block.resize(static_cast<size_t>(perBlock * recSize_));
+        for (;;) {
+            const qint64 first = pos_;
+            const qint64 got = ReadBlock(block.data(), perBlock);
+            if (got == 0) return;
+            for (qint64 i = 0; i < got; ++i)
+                if (!fn(static_cast<const char *>(block.data() + i * recSize_), first + i + 1)) return;
+        }
+    }
+
+private:
+    void Fail(const char *what) const;
+    void Buffered(qint64 index, char *record);
+    void DropBuffer() { bufFirst_ = 0; bufCount_ = 0; }
+
+    QFile file_;
+    int recSize_ = 0;
+    qint64 pos_ = 0;          // 0-based index of the next record
+    std::vector<char> buf_;   // read-ahead for ReadNext
+    qint64 bufFirst_ = 0;     // index of the first record in buf_
+    qint64 bufCount_ = 0;
+};
+
+// Reads every record of a file in order, as lists, searches and exports do.
+template <class R, class Fn>
+void LeggiTutto(const QString &fileName, Fn &&fn)
+{
+    TArchivio a;
+    a.Open(fileName, R::Dimensione);
+    R rec;
+    while (!a.AtEnd()) {
+        a.ReadNext(rec);
+        fn(rec, a.Position());
+    }
+    a.Close();
+}
