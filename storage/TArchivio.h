@@ -73,6 +73,7 @@ private:
     QFile file_;
     int recSize_ = 0;
     qint64 pos_ = 0;          // 0-based index of the next record
+    qint64 count_ = 0;        // records known to exist (the file only grows)
     std::vector<char> buf_;   // read-ahead for ReadNext
     qint64 bufFirst_ = 0;     // index of the first record in buf_
     qint64 bufCount_ = 0;

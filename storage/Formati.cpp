@@ -1,0 +1,115 @@
+#include "storage/Formati.h"
+
+#include "storage/Testo.h"
+
+#include <limits>
+
+std::optional<qint64> ImportoInCentesimi(const QString &text)
+{
+    const QString s = Trim(text);
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    bool negativo = false;
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) negativo = s[i++] == u'-';
+
+    QString cifre; // every mantissa digit, integer part then decimals
+    int decimali = 0;
+    bool virgola = false;
+    for (; i < n; ++i) {
+        const QChar c = s[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            cifre.append(c);
+            if (virgola) ++decimali;
+        } else if (c == u',' && !virgola) {
+            virgola = true;
+        } else {
+            break;
+        }
+    }
+    if (cifre.isEmpty()) return std::nullopt;
+
+    int esponente = 0;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        bool espNeg = false;
+        if (i < n && (s[i] == u'+' || s[i] == u'-')) espNeg = s[i++] == u'-';
+        const qsizetype inizio = i;
+        while (i < n && s[i].unicode() >= '0' && s[i].unicode() <= '9') {
+            esponente = esponente * 10 + (s[i].unicode() - '0');
+            if (esponente > 400) return std::nullopt;
+            ++i;
+        }
+        if (i == inizio) return std::nullopt;
+        if (espNeg) esponente = -esponente;
+    }
+    if (i != n) return std::nullopt;
+
+    // value = cifre * 10^(esponente - decimali); cents = value * 100
+    int spostamento = esponente - decimali + 2;
+    while (cifre.size() > 1 && cifre[0] == u'0') cifre.remove(0, 1);
+    bool arrotonda = false;
+    if (spostamento < 0) {
+        const qsizetype tolte = -spostamento;
+        if (tolte > cifre.size()) {
+            cifre = QStringLiteral("0");
+        } else {
+            arrotonda = cifre[cifre.size() - tolte].unicode() >= '5';
+            cifre.chop(tolte);
+            if (cifre.isEmpty()) cifre = QStringLiteral("0");
+        }
+        spostamento = 0;
+    }
+    if (cifre != QStringLiteral("0")) cifre.append(QString(spostamento, u'0'));
+    if (cifre.size() > 17) return std::nullopt; // beyond any amount a card can hold
+    qint64 cents = 0;
+    for (QChar c : cifre) cents = cents * 10 + (c.unicode() - '0');
+    if (arrotonda) ++cents; // half up, on the magnitude
+    return negativo ? -cents : cents;
+}
+
+QString CentesimiInTesto(qint64 cents)
+{
+    const bool neg = cents < 0;
+    const quint64 a = neg ? static_cast<quint64>(-(cents + 1)) + 1 : static_cast<quint64>(cents);
+    const quint64 dec = a % 100;
+    QString s = QString::number(a / 100) + u',' + QChar(char16_t(u'0' + dec / 10)) + QChar(char16_t(u'0' + dec % 10));
+    return neg ? u'-' + s : s;
+}
+
+QString NormalizzaImporto(const QString &text)
+{
+    const auto cents = ImportoInCentesimi(text);
+    if (!cents) return QStringLiteral("0,00");
+    return CentesimiInTesto(*cents);
+}
+
+QDate LeggiData(const QString &text)
+{
+    const QStringList parti = Trim(text).split(u'/');
+    if (parti.size() != 3) return {};
+    const int massimo[3] = {2, 2, 4};
+    int valori[3];
+    for (int k = 0; k < 3; ++k) {
+        const QString &p = parti[k];
+        if (p.isEmpty() || p.size() > massimo[k] || !SoloCifre(p)) return {};
+        valori[k] = p.toInt();
+    }
+    const int g = valori[0], m = valori[1], a = valori[2];
+    if (a < 1 || a > 9999 || m < 1 || m > 12 || g < 1) return {};
+    const QDate d(a, m, 1);
+    if (!d.isValid() || g > d.daysInMonth()) return {};
+    return QDate(a, m, g);
+}
+
+QString ScriviData(const QDate &d)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(d.day(), 2, 10, QChar(u'0'))
+        .arg(d.month(), 2, 10, QChar(u'0'))
+        .arg(d.year(), 4, 10, QChar(u'0'));
+}
+
+QString ScriviOra(const QTime &t)
+{
+    return QStringLiteral("%1:%2").arg(t.hour(), 2, 10, QChar(u'0')).arg(t.minute(), 2, 10, QChar(u'0'));
+}

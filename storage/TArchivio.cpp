@@ -1,0 +1,208 @@
+#include "storage/TArchivio.h"
+
+#include "app/Cartella.h"
+
+#include <QFileInfo>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+const QString MSG_ACCESSO_ARCHIVIO = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+namespace {
+
+// Appends from several workstations on one shared folder must not pick the
+// same position: the count-and-write runs under an exclusive lock on a byte
+// range far past any real content, so readers are never blocked.
+class LockAppend
+{
+public:
+    explicit LockAppend(QFile &f) : f_(f)
+    {
+#ifdef Q_OS_WIN
+        h_ = reinterpret_cast<HANDLE>(_get_osfhandle(f_.handle()));
+        OVERLAPPED ov{};
+        ov.Offset = 0;
+        ov.OffsetHigh = 0x40000000;
+        ok_ = h_ != INVALID_HANDLE_VALUE && LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
+#else
+        struct flock fl{};
+        fl.l_type = F_WRLCK;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(1) << 62;
+        fl.l_len = 1;
+        int r;
+        do {
+            r = fcntl(f_.handle(), F_SETLKW, &fl);
+        } while (r == -1 && errno == EINTR);
+        ok_ = r == 0;
+#endif
+    }
+    ~LockAppend()
+    {
+        if (!ok_) return;
+#ifdef Q_OS_WIN
+        OVERLAPPED ov{};
+        ov.OffsetHigh = 0x40000000;
+        UnlockFileEx(h_, 0, 1, 0, &ov);
+#else
+        struct flock fl{};
+        fl.l_type = F_UNLCK;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(1) << 62;
+        fl.l_len = 1;
+        fcntl(f_.handle(), F_SETLK, &fl);
+#endif
+    }
+    bool ok() const { return ok_; }
+
+private:
+    QFile &f_;
+    bool ok_ = false;
+#ifdef Q_OS_WIN
+    HANDLE h_ = INVALID_HANDLE_VALUE;
+#endif
+};
+
+constexpr qint64 kReadAhead = 256 * 1024;
+
+} // namespace
+
+TArchivio::~TArchivio()
+{
+    if (file_.isOpen()) file_.close();
+}
+
+void TArchivio::Fail(const char *what) const
+{
+    throw EArchivio(std::string(what) + ": " + file_.fileName().toStdString());
+}
+
+void TArchivio::Open(const QString &fileName, int recordSize)
+{
+    OpenPath(CartellaProgramma() + fileName, recordSize);
+}
+
+void TArchivio::OpenPath(const QString &path, int recordSize)
+{
+    if (file_.isOpen()) file_.close();
+    file_.setFileName(path);
+    recSize_ = recordSize;
+    pos_ = 0;
+    count_ = 0;
+    DropBuffer();
+    const auto mode = QIODevice::ReadWrite | QIODevice::Unbuffered;
+    bool ok;
+    if (QFileInfo::exists(path)) {
+        // Never recreated: an existing file that cannot be opened is an error.
+        ok = file_.open(mode | QIODevice::ExistingOnly);
+    } else {
+        ok = file_.open(mode | QIODevice::NewOnly);
+        if (!ok && QFileInfo::exists(path)) ok = file_.open(mode | QIODevice::ExistingOnly);
+    }
+    if (!ok) Fail("open");
+    count_ = file_.size() / recSize_;
+}
+
+qint64 TArchivio::Count()
+{
+    if (!file_.isOpen()) Fail("count");
+    count_ = file_.size() / recSize_;
+    return count_;
+}
+
+bool TArchivio::AtEnd()
+{
+    if (pos_ < count_) return false; // the file only grows
+    return pos_ >= Count();
+}
+
+void TArchivio::Buffered(qint64 index, char *record)
+{
+    if (index < bufFirst_ || index >= bufFirst_ + bufCount_) {
+        const qint64 perBlock = qMax<qint64>(1, kReadAhead / recSize_);
+        buf_.resize(static_cast<size_t>(perBlock * recSize_));
+        const qint64 saved = pos_;
+        pos_ = index;
+        const qint64 got = ReadBlock(buf_.data(), perBlock);
+        pos_ = saved;
+        bufFirst_ = index;
+        bufCount_ = got;
+        if (got == 0) Fail("read");
+    }
+    std::memcpy(record, buf_.data() + (index - bufFirst_) * recSize_, static_cast<size_t>(recSize_));
+}
+
+void TArchivio::ReadNext(char *record)
+{
+    if (AtEnd()) Fail("read past the end");
+    Buffered(pos_, record);
+    ++pos_;
+}
+
+void TArchivio::ReadAt(qint64 position, char *record)
+{
+    if (position < 1 || position > Count()) Fail("read position");
+    Buffered(position - 1, record);
+    pos_ = position;
+}
+
+qint64 TArchivio::ReadBlock(char *dest, qint64 maxRecords)
+{
+    if (!file_.isOpen()) Fail("read");
+    qint64 n = qMin(maxRecords, count_ - pos_);
+    if (n <= 0) n = qMin(maxRecords, Count() - pos_);
+    if (n <= 0) return 0;
+    if (!file_.seek(pos_ * recSize_)) Fail("seek");
+    const qint64 want = n * recSize_;
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 r = file_.read(dest + got, want - got);
+        if (r < 0) Fail("read");
+        if (r == 0) break; // shrunk meanwhile: keep the whole records read
+        got += r;
+    }
+    n = got / recSize_;
+    pos_ += n;
+    return n;
+}
+
+void TArchivio::WriteAt(qint64 position, const char *record)
+{
+    if (position < 1 || position > Count() + 1) Fail("write position");
+    DropBuffer();
+    if (!file_.seek((position - 1) * recSize_)) Fail("seek");
+    if (file_.write(record, recSize_) != recSize_) Fail("write");
+    pos_ = position;
+    if (position > count_) count_ = position;
+}
+
+qint64 TArchivio::Append(const char *record)
+{
+    if (!file_.isOpen()) Fail("append");
+    DropBuffer();
+    LockAppend lock(file_);
+    if (!lock.ok()) Fail("lock");
+    // A trailing partial record (never written by the program) is overwritten.
+    const qint64 at = Count();
+    if (!file_.seek(at * recSize_)) Fail("seek");
+    if (file_.write(record, recSize_) != recSize_) Fail("write");
+    pos_ = at + 1;
+    count_ = pos_;
+    return pos_;
+}
+
+void TArchivio::Close()
+{
+    if (file_.isOpen()) file_.close();
+    DropBuffer();
+}
