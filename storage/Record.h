@@ -45,8 +45,8 @@ public:
     TRecord() { Clear(); }
 
     void Clear() { std::memset(buf_.data(), 0, buf_.size()); }
-    char *Data() { return buf_.data(); }
-    const char *Data() const { return buf_.data(); }
+    char *Buffer() { return buf_.data(); }
+    const char *Buffer() const { return buf_.data(); }
 
     static int N(Campo c) { return Layout::N[c]; }
     static const char *Nome(Campo c) { return Layout::Nomi[c]; }

@@ -44,14 +44,14 @@ public:
     // `dest` (maxRecords * recordSize bytes); returns how many were read.
     qint64 ReadBlock(char *dest, qint64 maxRecords);
 
-    template <class R> requires requires(R &r) { r.Data(); }
-    void ReadNext(R &r) { ReadNext(r.Data()); }
-    template <class R> requires requires(R &r) { r.Data(); }
-    void ReadAt(qint64 p, R &r) { ReadAt(p, r.Data()); }
-    template <class R> requires requires(const R &r) { r.Data(); }
-    void WriteAt(qint64 p, const R &r) { WriteAt(p, r.Data()); }
-    template <class R> requires requires(const R &r) { r.Data(); }
-    qint64 Append(const R &r) { return Append(r.Data()); }
+    template <class R> requires requires(R &r) { r.Buffer(); }
+    void ReadNext(R &r) { ReadNext(r.Buffer()); }
+    template <class R> requires requires(R &r) { r.Buffer(); }
+    void ReadAt(qint64 p, R &r) { ReadAt(p, r.Buffer()); }
+    template <class R> requires requires(const R &r) { r.Buffer(); }
+    void WriteAt(qint64 p, const R &r) { WriteAt(p, r.Buffer()); }
+    template <class R> requires requires(const R &r) { r.Buffer(); }
+    qint64 Append(const R &r) { return Append(r.Buffer()); }
 
     // Calls fn(const char *record, qint64 position) for every record from the
     // current position to the end, in file order. Returns false from fn to stop.

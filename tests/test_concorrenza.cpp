@@ -1,0 +1,61 @@
+// Several processes appending to one record file at the same moment.
+#include "app/Cartella.h"
+#include "storage/Schede.h"
+#include "storage/TArchivio.h"
+
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestConcorrenza : public QObject
+{
+    Q_OBJECT
+private slots:
+    void appendSimultanei();
+};
+
+void TestConcorrenza::appendSimultanei()
+{
+    QTemporaryDir dir;
+    const int processi = 4, perProcesso = 400;
+    std::vector<std::unique_ptr<QProcess>> figli;
+    for (int k = 0; k < processi; ++k) {
+        auto p = std::make_unique<QProcess>();
+        p->start(APPENDER_PATH, {dir.path(), QString("P%1").arg(k), QString::number(perProcesso)});
+        figli.push_back(std::move(p));
+    }
+    QSet<qint64> posizioni;
+    QHash<QString, qint64> posizioneDi; // what each process was told
+    for (int k = 0; k < processi; ++k) {
+        QVERIFY(figli[k]->waitForFinished(60000));
+        QCOMPARE(figli[k]->exitCode(), 0);
+        const QList<QByteArray> righe = figli[k]->readAllStandardOutput().split('\n');
+        int i = 0;
+        for (const QByteArray &r : righe) {
+            if (r.isEmpty()) continue;
+            const qint64 p = r.toLongLong();
+            QVERIFY2(!posizioni.contains(p), "two appends got the same position");
+            posizioni.insert(p);
+            posizioneDi.insert(QString("P%1-%2").arg(k).arg(i++), p);
+        }
+        QCOMPARE(i, perProcesso);
+    }
+
+    ImpostaCartellaProgramma(dir.path());
+    int letti = 0;
+    LeggiTutto<TSchedaServizio>("Servizi_Cliente_1.pro", [&](const TSchedaServizio &r, qint64 p) {
+        ++letti;
+        const QString chiave = r.Get(TSchedaServizio::Servizi);
+        // Each record is whole and sits where its writer was told it went.
+        QCOMPARE(posizioneDi.value(chiave), p);
+        const int i = chiave.section('-', 1).toInt();
+        QCOMPARE(r.Get(TSchedaServizio::Agente), QString(28, QChar(u'A' + (i % 26))));
+        QCOMPARE(r.Get(TSchedaServizio::Importo), QString("%1,00").arg(i));
+    });
+    ImpostaCartellaProgramma(QString());
+    QCOMPARE(letti, processi * perProcesso);
+}
+
+QTEST_APPLESS_MAIN(TestConcorrenza)
+#include "test_concorrenza.moc"
