@@ -54,7 +54,7 @@ public:
     // Field text as stored, trimmed.
     QString Get(Campo c) const { return ShortText::Read(buf_.data() + Offset[c], Layout::N[c]); }
     // Stores a text trimmed and cut to the field's N characters.
-    void Set(Campo c, QStringView v) { ShortText::Write(buf_.data() + Offset[c], Layout::N[c], v); }
+    void Set(Campo c, const QString &v) { ShortText::Write(buf_.data() + Offset[c], Layout::N[c], v); }
     // Pointer to the field's length byte, for scans that work on raw bytes.
     const char *Raw(Campo c) const { return buf_.data() + Offset[c]; }
     static const char *Raw(const char *record, Campo c) { return record + Offset[c]; }
