@@ -1,0 +1,37 @@
+#include "app/Avvio.h"
+
+#include "app/Finestre.h"
+#include "app/Stile.h"
+#include "app/TfrmPassword.h"
+
+#include <QApplication>
+#include <QLocale>
+
+void ImpostaFormati()
+{
+    // Dates "dd/mm/yyyy" and the decimal comma, whatever the system's
+    // regional settings say. The program's own conversions (storage/Formati.h)
+    // never depend on the locale; this makes the toolkit's widgets (calendar,
+    // month names) Italian as well.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+int AvviaProgramma(int argc, char *argv[])
+{
+    // The media backend: GStreamer plays the MP3 alert; the FFmpeg backend
+    // crashes on machines without a sound card.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // Software rendering: no dependence on the graphics driver.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pratovia"));
+    QApplication::setOrganizationName(QStringLiteral("Pratovia"));
+    // Windows are shown and hidden; the program ends only when asked to.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ApplicaStile(app);
+    CreaFinestre();
+    App().frmPassword->show();
+    const int esito = app.exec();
+    DistruggiFinestre();
+    return esito;
+}

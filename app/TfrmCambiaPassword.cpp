@@ -1,0 +1,150 @@
+#include "app/TfrmCambiaPassword.h"
+
+#include "app/Finestre.h"
+#include "app/Messaggi.h"
+#include "app/Password.h"
+#include "app/Stile.h"
+#include "app/TfrmPassword.h"
+#include "storage/Testo.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
+{
+    setObjectName("frmCambiaPassword");
+    setWindowTitle(QStringLiteral(" Cambia password"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto campo = [this](const char *nome) {
+        auto *t = new QLineEdit(this);
+        t->setObjectName(nome);
+        t->setEchoMode(QLineEdit::Password);
+        QFont f = t->font();
+        f.setBold(true);
+        f.setPointSize(14);
+        t->setFont(f);
+        t->setMinimumHeight(34);
+        t->setMinimumWidth(260);
+        t->installEventFilter(this);
+        connect(t, &QLineEdit::textChanged, this, &TfrmCambiaPassword::AggiornaOK);
+        Stile::EvidenziaFocus(t, QStringLiteral("eff") + QString::fromLatin1(nome).mid(3));
+        return t;
+    };
+    txtPasswordOld = campo("txtPasswordOld");
+    txtPasswordNew = campo("txtPasswordNew");
+    txtConferma = campo("txtConferma");
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setEnabled(false);
+    cmdOK->setProperty("primario", true);
+    cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdEsci->setObjectName("cmdEsci");
+    for (QPushButton *b : {cmdOK, cmdEsci}) {
+        b->setAutoDefault(false); // Enter moves between the fields, never presses OK
+        b->setMinimumHeight(34);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+
+    auto *banner = new QLabel(this);
+    banner->setObjectName("imgLogo");
+    banner->setPixmap(Stile::Logo(QSize(460, 90)));
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(14);
+    form->setVerticalSpacing(12);
+    form->addRow(QStringLiteral("Vecchia password:"), txtPasswordOld);
+    form->addRow(QStringLiteral("Nuova password:"), txtPasswordNew);
+    form->addRow(QStringLiteral("Conferma nuova password:"), txtConferma);
+
+    auto *bottoni = new QHBoxLayout;
+    bottoni->addStretch();
+    bottoni->addWidget(cmdOK);
+    bottoni->addWidget(cmdEsci);
+
+    auto *corpo = new QVBoxLayout;
+    corpo->setContentsMargins(24, 16, 24, 20);
+    corpo->setSpacing(16);
+    corpo->addLayout(form);
+    corpo->addLayout(bottoni);
+
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(banner);
+    l->addLayout(corpo);
+    setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
+
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TfrmCambiaPassword::AggiornaOK()
+{
+    cmdOK->setEnabled(!Trim(txtPasswordOld->text()).isEmpty() && !Trim(txtPasswordNew->text()).isEmpty()
+                      && !Trim(txtConferma->text()).isEmpty());
+}
+
+bool TfrmCambiaPassword::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyRelease) AggiornaOK();
+    if (e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            if (o == txtPasswordOld) txtPasswordNew->setFocus();
+            else if (o == txtPasswordNew) txtConferma->setFocus();
+            else if (o == txtConferma) txtPasswordOld->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void TfrmCambiaPassword::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    Stile::Centra(this);
+    txtPasswordOld->clear();
+    txtPasswordNew->clear();
+    txtConferma->clear();
+    QTimer::singleShot(0, txtPasswordOld, [this] { txtPasswordOld->setFocus(); });
+}
+
+void TfrmCambiaPassword::cmdOKClick()
+{
+    const EsitoCambio esito =
+        CambiaPassword(txtPasswordOld->text(), txtPasswordNew->text(), txtConferma->text());
+    Msg::Semplice(this, MessaggioCambio(esito));
+    switch (esito) {
+    case EsitoCambio::Completato:
+        close();
+        break;
+    case EsitoCambio::VecchiaErrata:
+        txtPasswordOld->clear();
+        txtPasswordOld->setFocus();
+        break;
+    case EsitoCambio::NonConfermata:
+    case EsitoCambio::TroppoLunga:
+    case EsitoCambio::CaratteriNonAmmessi:
+        txtPasswordNew->clear();
+        txtConferma->clear();
+        txtPasswordNew->setFocus();
+        break;
+    case EsitoCambio::ErroreModifica:
+        break;
+    }
+}
+
+void TfrmCambiaPassword::done(int r)
+{
+    QDialog::done(r);
+    if (auto *login = App().frmPassword) login->RitornaDalCambio();
+}

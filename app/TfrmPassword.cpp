@@ -1,0 +1,155 @@
+#include "app/TfrmPassword.h"
+
+#include "app/Finestre.h"
+#include "app/Messaggi.h"
+#include "app/Password.h"
+#include "app/Stile.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "storage/Testo.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
+{
+    setObjectName("frmPassword");
+    setWindowTitle(QStringLiteral(" Pratovia - Accesso al programma"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *imgLogo = new QLabel(this);
+    imgLogo->setObjectName("imgLogo");
+    imgLogo->setPixmap(Stile::Logo(QSize(420, 120)));
+    imgLogo->setAlignment(Qt::AlignCenter);
+
+    auto *lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
+    lblRigo05->setObjectName("lblRigo05");
+    lblRigo05->setAlignment(Qt::AlignCenter);
+
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName("txtPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    QFont f = txtPassword->font();
+    f.setBold(true);
+    f.setPointSize(14);
+    txtPassword->setFont(f);
+    txtPassword->setMinimumHeight(36);
+    txtPassword->installEventFilter(this);
+    Stile::EvidenziaFocus(txtPassword, "effPassword");
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setEnabled(false);
+    cmdOK->setProperty("primario", true);
+    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
+    cmdEsci->setObjectName("cmdEsci");
+    btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
+    btnCambiaPassword->setObjectName("btnCambiaPassword");
+    for (QPushButton *b : {cmdOK, cmdEsci, btnCambiaPassword}) {
+        b->setMinimumHeight(34);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+
+    auto *bottoni = new QHBoxLayout;
+    bottoni->addWidget(btnCambiaPassword);
+    bottoni->addStretch();
+    bottoni->addWidget(cmdOK);
+    bottoni->addWidget(cmdEsci);
+
+    auto *corpo = new QVBoxLayout;
+    corpo->setContentsMargins(28, 12, 28, 22);
+    corpo->setSpacing(12);
+    corpo->addWidget(lblRigo05);
+    corpo->addWidget(txtPassword);
+    corpo->addSpacing(6);
+    corpo->addLayout(bottoni);
+
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addWidget(imgLogo);
+    l->addLayout(corpo);
+    setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
+
+    connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::AggiornaOK);
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+    connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
+    connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
+}
+
+void TfrmPassword::AggiornaOK()
+{
+    cmdOK->setEnabled(!Trim(txtPassword->text()).isEmpty());
+}
+
+bool TfrmPassword::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == txtPassword) {
+        if (e->type() == QEvent::KeyRelease) AggiornaOK();
+        if (e->type() == QEvent::KeyPress) {
+            const int k = static_cast<QKeyEvent *>(e)->key();
+            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+                if (!Trim(txtPassword->text()).isEmpty()) cmdOKClick();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TfrmPassword::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    Stile::Centra(this);
+    QTimer::singleShot(0, txtPassword, [this] { txtPassword->setFocus(); });
+}
+
+void TfrmPassword::cmdOKClick()
+{
+    const EsitoLogin esito = VerificaPassword(txtPassword->text());
+    if (esito == EsitoLogin::Corretta) {
+        QWidget *hub = App().hub();
+        if (hub) hub->showMaximized();
+        hide();
+        return;
+    }
+    Msg::Semplice(this, MessaggioLogin(esito));
+    if (esito == EsitoLogin::Errata) {
+        txtPassword->clear();
+        txtPassword->setFocus();
+    }
+}
+
+void TfrmPassword::cmdEsciClick()
+{
+    TerminaProgramma();
+}
+
+void TfrmPassword::btnCambiaPasswordClick()
+{
+    if (auto *w = App().frmCambiaPassword) {
+        w->show();
+        hide();
+    }
+}
+
+void TfrmPassword::RitornaDalCambio()
+{
+    txtPassword->clear();
+    show();
+    activateWindow();
+    txtPassword->setFocus();
+}
+
+void TfrmPassword::closeEvent(QCloseEvent *e)
+{
+    // Closing the login window (Alt+F4) ends the program like "Esci".
+    e->accept();
+    TerminaProgramma();
+}
