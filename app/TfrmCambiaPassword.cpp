@@ -56,7 +56,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
 
     auto *banner = new QLabel(this);
     banner->setObjectName("imgLogo");
-    banner->setPixmap(Stile::Logo(QSize(460, 90)));
+    banner->setPixmap(Stile::Banner(QSize(460, 90), QStringLiteral("Cambia password"),
+                                    QStringLiteral("Scegli una nuova password di accesso"), devicePixelRatioF()));
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -25,7 +25,8 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
 
     auto *imgLogo = new QLabel(this);
     imgLogo->setObjectName("imgLogo");
-    imgLogo->setPixmap(Stile::Logo(QSize(420, 120)));
+    imgLogo->setPixmap(Stile::Banner(QSize(440, 120), QStringLiteral("Pratovia"),
+                                     QStringLiteral("Accesso al programma"), devicePixelRatioF()));
     imgLogo->setAlignment(Qt::AlignCenter);
 
     auto *lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
