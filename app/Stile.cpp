@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -501,6 +502,10 @@ void ApplicaStile(QApplication &app)
     pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xA3, 0xAE, 0xB9));
     pal.setColor(QPalette::Disabled, QPalette::Base, QColor(0xF4, 0xF6, 0xF8));
     app.setPalette(pal);
+
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48, 64, 128, 256}) icona.addPixmap(Stile::Logo(QSize(lato, lato)));
+    app.setWindowIcon(icona);
 
     QFont base(FontInterfaccia, 10);
     base.setStyleStrategy(QFont::PreferAntialias);

@@ -35,6 +35,7 @@ TImmagine *Strumento(const QString &nome, Stile::Simbolo simbolo, const QString 
         Stile::DisegnaStrumento(p, r, simbolo, didascalia, s);
     });
     img->ImpostaCliccabile(true);
+    img->setAccessibleName(didascalia);
     return img;
 }
 
@@ -107,6 +108,8 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
         btn->ImpostaDisegno([n](QPainter &p, const QRectF &r, Stato s) {
             Stile::DisegnaPulsanteApp(p, r.adjusted(0, 2, 0, -18), n, s);
         });
+        img->setAccessibleName(Stile::NomeApp(n));
+        btn->setAccessibleName(QStringLiteral("Apri ") + Stile::NomeApp(n));
         for (TImmagine *parte : {img, btn}) {
             parte->ImpostaCliccabile(true);
             parte->ImpostaGrigioDaDisabilitata(false);
