@@ -167,6 +167,11 @@ TfrmEsportazione::TfrmEsportazione(QWidget *owner, DescrizioneEsportazione descr
     cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     cmdEsci->setMinimumSize(110, 34);
+    // Enter belongs to the grid's editing, not to a default button.
+    for (QPushButton *b : {cmdGuida, cmdEsci}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
 
     panInfo = new QLabel(QString::fromUtf8(kInfoEsportazione), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));

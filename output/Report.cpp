@@ -204,7 +204,6 @@ public:
           k_(96.0 / DispositivoMisura().logicalDpiX())
     {
     }
-    double Larghezza(QStringView s) const { return fm_.horizontalAdvance(s.toString()) * k_; }
     double AltezzaRiga() const { return fm_.height() * k_; }
 
     // The longest beginning of `s` that fits in `spazio` units.

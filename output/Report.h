@@ -143,7 +143,6 @@ public:
 struct TEsportazionePdf {
     QString fileName;
     QString title, subject, author, creator;
-    int qualitaImmagini = 95;
 };
 
 // One drawing step of a prepared page, in units from the paper's corner.

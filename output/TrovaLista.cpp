@@ -11,6 +11,17 @@
 
 const char *const kRicercaNonApplicabile = "Ricerca non applicabile: la lista non contiene nessuna voce.";
 
+QStringList RigheLista(const QAbstractItemModel *modello)
+{
+    if (!modello) return {};
+    if (auto *sl = qobject_cast<const QStringListModel *>(modello)) return sl->stringList();
+    QStringList righe;
+    const int n = modello->rowCount();
+    righe.reserve(n);
+    for (int i = 0; i < n; ++i) righe.append(modello->index(i, 0).data().toString());
+    return righe;
+}
+
 TTrovaInLista::TTrovaInLista(QAbstractItemView *lista, QLineEdit *txtTrova, QAbstractButton *btnTrova,
                              QWidget *finestra)
     : QObject(finestra), lista_(lista), txtTrova_(txtTrova), finestra_(finestra)
@@ -28,13 +39,7 @@ void TTrovaInLista::btnTrovaClick()
         return;
     }
     try {
-        QStringList righe;
-        if (auto *sl = qobject_cast<QStringListModel *>(modello)) {
-            righe = sl->stringList(); // shared, not copied
-        } else {
-            righe.reserve(n);
-            for (int i = 0; i < n; ++i) righe.append(modello->index(i, 0).data().toString());
-        }
+        const QStringList righe = RigheLista(modello);
         QItemSelectionModel *sel = lista_->selectionModel();
         int selezionata = -1;
         if (sel) {

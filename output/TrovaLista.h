@@ -7,12 +7,19 @@
 #include <QPointer>
 #include <QString>
 
+#include <QStringList>
+
 class QAbstractButton;
+class QAbstractItemModel;
 class QAbstractItemView;
 class QLineEdit;
 class QWidget;
 
 extern const char *const kRicercaNonApplicabile;
+
+// The lines of a list: column 0 of every row, in order (what the list shows
+// and what its printout prints). A QStringListModel's list is shared, not copied.
+QStringList RigheLista(const QAbstractItemModel *modello);
 
 class TTrovaInLista : public QObject
 {

@@ -21,6 +21,9 @@
 //         picture: png (base64) or file; keepAspect
 //   preview     zoom; buttons the preview window shows (print, zoom,
 //               fullscreen, navigator, close; the others are not offered)
+//   script, progress, printer: recorded with the template, not used (the
+//               report prints on the default printer; progress appears only
+//               for long work)
 #include <QByteArray>
 
 // "Riepilogo dati": the landscape summary list (title, list body, footer
