@@ -3,9 +3,12 @@
 #include "app/Finestre.h"
 #include "app/Stile.h"
 #include "app/TfrmPassword.h"
+#include "output/Stampa.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 void ImpostaFormati()
 {
@@ -29,6 +32,13 @@ int AvviaProgramma(int argc, char *argv[])
     // Windows are shown and hidden; the program ends only when asked to.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplicaStile(app);
+    InstallaSostituzioniFont();
+    // The toolkit's own dialogs (print, file) in Italian.
+    auto *traduzione = new QTranslator(&app);
+    if (traduzione->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || traduzione->load(QStringLiteral("qtbase_it"), QCoreApplication::applicationDirPath()))
+        QCoreApplication::installTranslator(traduzione);
     CreaFinestre();
     App().frmPassword->show();
     const int esito = app.exec();

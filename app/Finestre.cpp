@@ -7,6 +7,7 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "clients/TfrmClienti.h"
 
 #include <QApplication>
 
@@ -35,12 +36,15 @@ void CreaFinestre()
     f.frmGuida = new TfrmGuida;
     f.frmInfo = new TfrmInfo;
     f.frmSplash = new TfrmSplash;
+    f.frmClienti = new TfrmClienti;
+    f.frmAvvio->ImpostaApp(1, f.frmClienti);
 }
 
 void DistruggiFinestre()
 {
     Finestre &f = g_finestre;
     // Reverse order of creation.
+    delete f.frmClienti;
     delete f.frmSplash;
     delete f.frmInfo;
     delete f.frmGuida;

@@ -6,6 +6,7 @@ class TfrmCambiaPassword;
 class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
+class TfrmClienti;
 class QWidget;
 
 struct Finestre {
@@ -15,6 +16,7 @@ struct Finestre {
     TfrmGuida *frmGuida = nullptr;
     TfrmInfo *frmInfo = nullptr;
     TfrmSplash *frmSplash = nullptr;
+    TfrmClienti *frmClienti = nullptr;
     QWidget *hub() const;
 };
 

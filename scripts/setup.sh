@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
   gstreamer1.0-plugins-good gstreamer1.0-plugins-base
-  fonts-liberation fonts-dejavu
+  fonts-liberation fonts-dejavu qt6-translations-l10n
   libbenchmark-dev
   poppler-utils
 )

@@ -1,0 +1,91 @@
+#pragma once
+// The client card: the window of the app "Clienti e Servizi".
+#include "storage/Schede.h"
+
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class GestoreScheda;
+
+class TfrmClienti : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmClienti(QWidget *parent = nullptr);
+    ~TfrmClienti() override;
+
+    // Shows a client read from "Contatti.pro" as the stored card at
+    // `posizione`: every field, the recontact box by the flag rule, the six
+    // hidden attachment labels and lblPosizione. Used by browsing, by the
+    // client search ("clienti" mode) and by the recontact list.
+    void CaricaScheda(const TSchedaCliente &r, qint64 posizione);
+
+    // Fields in the order of the Enter chain.
+    QLineEdit *txtCliente = nullptr, *txtDataNasc = nullptr, *txtComuneNasc = nullptr;
+    QComboBox *txtProvNasc = nullptr;
+    QLineEdit *txtSesso = nullptr, *txtRecapito = nullptr, *txtIndirizzoRes = nullptr;
+    QComboBox *txtProvRes = nullptr;
+    QLineEdit *txtComuneRes = nullptr, *txtCapRes = nullptr, *txtEstremi = nullptr, *txtTelCasa = nullptr,
+              *txtTelUff = nullptr, *txtTelCel = nullptr, *txtFax = nullptr, *txtEmail = nullptr,
+              *txtCodFisc = nullptr, *txtCarta = nullptr, *txtScadeCarta = nullptr, *txtPartitaIva = nullptr,
+              *txtIban = nullptr, *txtDocumento = nullptr, *txtOccupazione = nullptr, *txtCivile = nullptr,
+              *txtTitoli = nullptr, *txtProdotti = nullptr, *txtZona = nullptr, *txtQuestioni = nullptr,
+              *txtNote = nullptr;
+    QCheckBox *chkRicontatta = nullptr;
+    // Hidden labels: the attachments, and the position of the card (empty: new card).
+    QLabel *lblFile01 = nullptr, *lblFile02 = nullptr, *lblFile03 = nullptr;
+    QLabel *lblDesc01 = nullptr, *lblDesc02 = nullptr, *lblDesc03 = nullptr;
+    QLabel *lblPosizione = nullptr;
+    QLabel *panInfo = nullptr; // status line
+
+    // Picture buttons of the right-hand column, the browse bar and the
+    // buttons beside the fields.
+    QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdFile = nullptr, *cmdSalva = nullptr,
+                *cmdTrova = nullptr, *cmdAnteprima = nullptr, *cmdStampa = nullptr, *cmdPDF = nullptr,
+                *cmdRicontatta = nullptr, *cmdEsporta = nullptr, *cmdGuida = nullptr, *cmdEsci = nullptr;
+    QPushButton *cmdPrimo = nullptr, *cmdIndietro = nullptr, *cmdAvanti = nullptr, *cmdUltimo = nullptr;
+    QPushButton *btnEmail = nullptr, *btnChiamate = nullptr, *btnCodFisc = nullptr, *btnCarta = nullptr,
+                *btnPartitaIva = nullptr, *btnIban = nullptr, *btnProve = nullptr;
+
+public slots:
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdEsciClick();
+    void cmdFileClick();
+    void cmdTrovaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPDFClick();
+    void cmdRicontattaClick();
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void btnEmailClick();
+    void btnChiamateClick();
+    void btnCodFiscClick();
+    void btnCartaClick();
+    void btnPartitaIvaClick();
+    void btnIbanClick();
+    void btnProveClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    void SvuotaScheda();
+    void ApriStoricoChiamate();
+    void ApriServizi();
+    void ComponiRecord(TSchedaCliente &r) const;
+    std::unique_ptr<GestoreScheda> gestore_;
+};

@@ -1,0 +1,1 @@
+pratovia_add_test(test_clienti_scheda ${CMAKE_CURRENT_SOURCE_DIR}/test_clienti_scheda.cpp)
