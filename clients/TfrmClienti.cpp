@@ -216,13 +216,18 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
     pulsante(btnChiamate, "btnChiamate", QString(), glifo(Stile::Simbolo::Chiamate),
              QStringLiteral("Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate."));
-    pulsante(btnCodFisc, "btnCodFisc", QStringLiteral("Controlla"), QIcon(),
+    const QIcon controlla = st->standardIcon(QStyle::SP_DialogApplyButton);
+    pulsante(btnCodFisc, "btnCodFisc", QString(), controlla,
              QStringLiteral("Controlla il codice fiscale."));
-    pulsante(btnCarta, "btnCarta", QStringLiteral("Controlla"), QIcon(),
+    pulsante(btnCarta, "btnCarta", QString(), controlla,
              QStringLiteral("Controlla il numero di carta di credito."));
-    pulsante(btnPartitaIva, "btnPartitaIva", QStringLiteral("Controlla"), QIcon(),
+    pulsante(btnPartitaIva, "btnPartitaIva", QString(), controlla,
              QStringLiteral("Controlla il numero di partita IVA."));
-    pulsante(btnIban, "btnIban", QStringLiteral("Controlla"), QIcon(), QStringLiteral("Controlla l'IBAN."));
+    pulsante(btnIban, "btnIban", QString(), controlla, QStringLiteral("Controlla l'IBAN."));
+    for (QPushButton *b : {btnEmail, btnChiamate, btnCodFisc, btnCarta, btnPartitaIva, btnIban}) {
+        b->setFixedWidth(40);
+        b->setToolTip(b->property("suggerimento").toString());
+    }
     pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), glifo(Stile::Simbolo::Incassi),
              QStringLiteral("Visualizza il riepilogo dei servizi forniti al cliente."));
     chkRicontatta->setProperty("suggerimento",
@@ -361,11 +366,14 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     auto *tutto = new QVBoxLayout(this);
     tutto->setContentsMargins(0, 0, 0, 0);
     tutto->setSpacing(0);
-    auto *banner = new QLabel(this);
-    banner->setPixmap(Stile::Banner(QSize(1600, 64), QStringLiteral("Clienti e Servizi"),
-                                    QStringLiteral("Schede dei clienti, servizi forniti e documenti allegati")));
+    auto *banner = new Stile::TImmagine(QStringLiteral("imgTitolo"), QSize(800, 64), this);
+    banner->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
+        Stile::DisegnaBanner(p, r, QStringLiteral("Clienti e Servizi"),
+                             QStringLiteral("Schede dei clienti, servizi forniti e documenti allegati"));
+    });
     banner->setFixedHeight(64);
-    banner->setScaledContents(false);
+    banner->setMinimumWidth(200);
+    banner->installEventFilter(this);
     tutto->addWidget(banner);
     tutto->addLayout(corpo, 1);
     tutto->addLayout(piede);
