@@ -313,7 +313,10 @@ void TestClientiScheda::chiusuraTornaAlHub()
 
 void TestClientiScheda::barraDiStato()
 {
-    QCOMPARE(w()->panInfo->text(), QString("Pronto per archiviare una nuova scheda..."));
+    {
+        TfrmClienti nuova; // before the mouse has been anywhere
+        QCOMPARE(nuova.panInfo->text(), QString("Pronto per archiviare una nuova scheda..."));
+    }
     QEvent entra(QEvent::Enter);
     QApplication::sendEvent(w()->cmdSalva, &entra);
     QCOMPARE(w()->panInfo->text(), QString("Salva la scheda corrente in archivio."));
