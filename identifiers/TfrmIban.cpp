@@ -1,0 +1,12 @@
+#include "identifiers/TfrmIban.h"
+
+TfrmIban::TfrmIban(QWidget *owner)
+    : TfrmControllo(FinestraIban(), Stile::Simbolo::Web, owner)
+{
+    txtIban = Campo();
+}
+
+Esito TfrmIban::Controlla(const QString &testo) const
+{
+    return ControllaIban(testo);
+}

@@ -1,0 +1,1 @@
+pratovia_add_test(test_identificativi_finestre ${CMAKE_CURRENT_SOURCE_DIR}/test_identificativi_finestre.cpp)
