@@ -317,8 +317,7 @@ bool TFinestraElencoClienti::eventFilter(QObject *o, QEvent *e)
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *owner)
     : TFinestraElencoClienti(
-          owner, {QSize(1180, 660), QStringLiteral(" Trova clienti in archivio"),
-                  QStringLiteral("Compila uno o più filtri e premi \u00abCerca\u00bb"),
+          owner, {QSize(1180, 640), QStringLiteral(" Trova clienti in archivio"), QStringLiteral("Clienti e Servizi"),
                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
                   QStringLiteral("Riepilogo clienti in archivio"), UltimaColonna::Note})
 {
@@ -363,8 +362,15 @@ QWidget *TfrmTrovaClienti::CreaFiltri()
         &TfrmTrovaClienti::txtCodFisc,   &TfrmTrovaClienti::txtDocumento,   &TfrmTrovaClienti::txtOccupazione,
         &TfrmTrovaClienti::txtProdotti,  &TfrmTrovaClienti::txtZona,        &TfrmTrovaClienti::txtQuestioni,
         &TfrmTrovaClienti::txtNote};
+    auto *guida = Etichetta(nullptr,
+                            QStringLiteral("Compila uno o più campi e premi \u00abCerca\u00bb: vengono elencati i "
+                                           "clienti che li soddisfano tutti; senza filtri, tutti i clienti."),
+                            pannello);
+    guida->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
+    guida->setContentsMargins(40, 18, 40, 0);
+    colonna->addWidget(guida);
     auto *griglia = new QGridLayout;
-    griglia->setContentsMargins(40, 22, 40, 10);
+    griglia->setContentsMargins(40, 16, 40, 10);
     griglia->setHorizontalSpacing(48);
     griglia->setVerticalSpacing(4);
     for (int i = 0; i < 10; ++i) {
@@ -381,7 +387,7 @@ QWidget *TfrmTrovaClienti::CreaFiltri()
         const int riga = (i / 2) * 3, col = i % 2;
         griglia->addWidget(etichetta, riga, col);
         griglia->addWidget(campo, riga + 1, col);
-        griglia->setRowMinimumHeight(riga + 2, 14);
+        griglia->setRowMinimumHeight(riga + 2, 18);
     }
     griglia->setRowStretch(15, 1);
     colonna->addLayout(griglia, 1);

@@ -135,6 +135,8 @@ private slots:
 
     void rigaCliente_data();
     void rigaCliente();
+    void ordinamento_data();
+    void ordinamento();
     void ricerca_data();
     void ricerca();
     void erroreDiAccesso();
@@ -237,6 +239,30 @@ void TestClientiRicerca::rigaCliente()
     }
     QCOMPARE(RigaCliente(r, UltimaColonna::Note), ricerca);
     QCOMPARE(RigaCliente(r, UltimaColonna::Questioni), ricontatto);
+}
+
+// ----------------------------------------------------------- list order
+
+void TestClientiRicerca::ordinamento_data()
+{
+    QTest::addColumn<QStringList>("righe"); // in file order
+    QTest::addColumn<QStringList>("attese");
+    QTest::newRow("a-z come A-Z; a parità resta l'ordine del file")
+        << QStringList{"rossi", "_nota", "ROSSO", "Rossi", "[x", "Bianchi"}
+        << QStringList{"Bianchi", "rossi", "Rossi", "ROSSO", "[x", "_nota"};
+    QTest::newRow("differenza vera dopo lunghi tratti diversi solo nelle maiuscole")
+        << QStringList{"Rossi Mario    Tel. 081 1", "ROSSI MARIO    TEL. 081 0", "rossi mario    tel. 081"}
+        << QStringList{"rossi mario    tel. 081", "ROSSI MARIO    TEL. 081 0", "Rossi Mario    Tel. 081 1"};
+    QTest::newRow("lettere accentate dopo A-Z") << QStringList{"Èrcole", "Zeta", "Ada"}
+                                                << QStringList{"Ada", "Zeta", "Èrcole"};
+}
+
+void TestClientiRicerca::ordinamento()
+{
+    QFETCH(QStringList, righe);
+    QFETCH(QStringList, attese);
+    OrdinaRighe(righe);
+    QCOMPARE(righe, attese);
 }
 
 // ------------------------------------------------------------ the search
