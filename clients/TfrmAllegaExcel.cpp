@@ -1,0 +1,518 @@
+#include "clients/TfrmAllegaExcel.h"
+
+#include "app/Avvio.h"
+#include "app/Cartella.h"
+#include "app/Messaggi.h"
+#include "clients/Servizi.h"
+#include "clients/TfrmClienti.h"
+#include "output/Report.h"
+#include "output/Riepilogo.h"
+#include "output/TrovaLista.h"
+#include "reports/Modelli.h"
+#include "storage/Formati.h"
+#include "storage/TArchivio.h"
+#include "storage/Testo.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kLarghezzaRiga = 1600;
+
+// The list lines: Courier New 12, black, whatever the style says, and wide
+// enough for the whole line so that the list scrolls sideways.
+class RigaDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *o, const QModelIndex &i) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, i);
+        o->font = Stile::Carattere(QStringLiteral("Courier New"), 12);
+        o->fontMetrics = QFontMetrics(o->font);
+        o->palette.setColor(QPalette::Text, Qt::black);
+    }
+    QSize sizeHint(const QStyleOptionViewItem &o, const QModelIndex &i) const override
+    {
+        QStyleOptionViewItem opt(o);
+        initStyleOption(&opt, i);
+        return QSize(kLarghezzaRiga, opt.fontMetrics.height() + 4);
+    }
+};
+
+// Edit fields: pale blue with a sky-blue border, yellow while focused.
+void ColoraCampo(QLineEdit *campo, bool conFuoco)
+{
+    campo->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: 1px solid #87CEEB; }")
+                             .arg(conFuoco ? QStringLiteral("#FFFF00") : QStringLiteral("#F0F8FF")));
+}
+
+QLabel *Etichetta(const QString &testo, QWidget *parent, const char *nome = nullptr)
+{
+    auto *l = new QLabel(testo, parent);
+    if (nome) l->setObjectName(QString::fromLatin1(nome));
+    return l;
+}
+
+QPushButton *Pulsante(const QString &testo, const char *nome, QWidget *parent, int larghezza = 130)
+{
+    auto *b = new QPushButton(testo, parent);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setAutoDefault(false);
+    b->setMinimumSize(larghezza, 34);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+// The pictures beside the date and time fields.
+void DisegnaCalendario(QPainter &p, const QRectF &r, Stile::Stato s)
+{
+    const QColor c = s == Stile::Stato::Disabilitata ? QColor(0xA3, 0xAE, 0xB9)
+                     : s == Stile::Stato::Normale    ? QColor(Stile::Colore::Primario)
+                                                     : QColor(0x2E, 0x76, 0xC6);
+    const QRectF f = r.adjusted(4, 6, -4, -3);
+    p.setPen(QPen(c, 1.6));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(f, 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRect(QRectF(f.left(), f.top(), f.width(), f.height() * 0.28));
+    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(f.left() + f.width() * 0.28, r.top() + 3), QPointF(f.left() + f.width() * 0.28, f.top() + 3));
+    p.drawLine(QPointF(f.right() - f.width() * 0.28, r.top() + 3), QPointF(f.right() - f.width() * 0.28, f.top() + 3));
+    p.setPen(Qt::NoPen);
+    for (int riga = 0; riga < 2; ++riga)
+        for (int col = 0; col < 3; ++col)
+            p.drawRect(QRectF(f.left() + f.width() * (0.18 + col * 0.25), f.top() + f.height() * (0.42 + riga * 0.26),
+                              f.width() * 0.14, f.height() * 0.14));
+}
+
+void DisegnaOrologio(QPainter &p, const QRectF &r, Stile::Stato s)
+{
+    const QColor c = s == Stile::Stato::Disabilitata ? QColor(0xA3, 0xAE, 0xB9)
+                     : s == Stile::Stato::Normale    ? QColor(Stile::Colore::Acqua)
+                                                     : QColor(0x14, 0xA8, 0xAA);
+    const QRectF f = r.adjusted(4, 4, -4, -4);
+    p.setPen(QPen(c, 1.8));
+    p.setBrush(Qt::white);
+    p.drawEllipse(f);
+    const QPointF m = f.center();
+    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(m, QPointF(m.x(), f.top() + f.height() * 0.22));
+    p.drawLine(m, QPointF(f.right() - f.width() * 0.26, m.y()));
+}
+
+Stile::TImmagine *Immagine(const char *nome, QWidget *parent,
+                           void (*disegno)(QPainter &, const QRectF &, Stile::Stato), const QString &suggerimento)
+{
+    auto *i = new Stile::TImmagine(QString::fromLatin1(nome), QSize(30, 30), parent);
+    i->setFixedSize(30, 30);
+    i->ImpostaCliccabile(true);
+    i->ImpostaDisegno(disegno);
+    i->setToolTip(suggerimento);
+    return i;
+}
+
+} // namespace
+
+TfrmAllegaExcel::TfrmAllegaExcel(TfrmClienti *owner)
+    : Stile::TDialogo(owner, QSize(1000, 620)), owner_(owner), frxReport(std::make_unique<TReport>(ModelloRiepilogoDati()))
+{
+    // FormCreate
+    ImpostaFormati();
+    setObjectName(QStringLiteral("frmAllegaExcel"));
+    setWindowTitle(QStringLiteral(" Riepilogo servizi forniti"));
+
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+    lblPosizione = new QLabel(this);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->hide();
+
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addWidget(CreaElenco());
+    l->addWidget(CreaVoce());
+    panCosti->hide();
+
+    // Enter moves to the next field.
+    successivo_ = {{txtTrova, btnTrova}, {txtData, txtOra},       {txtOra, txtServizi},
+                   {txtServizi, txtAgente}, {txtAgente, txtImporto}, {txtImporto, txtData}};
+    for (QLineEdit *e : {txtTrova, txtData, txtOra, txtServizi, txtAgente, txtImporto}) {
+        ColoraCampo(e, false);
+        e->installEventFilter(this);
+    }
+
+    trova_ = new TTrovaInLista(lstRecords, txtTrova, nullptr, this);
+    connect(btnTrova, &QPushButton::clicked, this, &TfrmAllegaExcel::btnTrovaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmAllegaExcel::btnChiudiClick);
+    connect(btnAggiungi, &QPushButton::clicked, this, &TfrmAllegaExcel::btnAggiungiClick);
+    connect(btnModifica, &QPushButton::clicked, this, &TfrmAllegaExcel::btnModificaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmAllegaExcel::btnStampaClick);
+    connect(btnSalva, &QPushButton::clicked, this, &TfrmAllegaExcel::btnSalvaClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmAllegaExcel::cmdCloseClick);
+    connect(impData, &Stile::TImmagine::cliccata, this, &TfrmAllegaExcel::impDataClick);
+    connect(impOra, &Stile::TImmagine::cliccata, this, &TfrmAllegaExcel::impOraClick);
+}
+
+TfrmAllegaExcel::~TfrmAllegaExcel() = default;
+
+QWidget *TfrmAllegaExcel::CreaElenco()
+{
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+
+    lblTitolo = Etichetta(QStringLiteral("Servizi forniti al cliente"), panContainer, "lblTitolo");
+    lblTitolo->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 15, true));
+    lblTitolo->setStyleSheet(QStringLiteral("color: #143E6E;"));
+    lblRigo01 = Etichetta(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco "
+                                         "da cercare e premere il pulsante Trova."),
+                          panContainer, "lblRigo01");
+    lblRigo01->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
+
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setMinimumHeight(30);
+    btnTrova = Pulsante(QStringLiteral("Trova"), "btnTrova", panContainer, 110);
+    auto *cerca = new QHBoxLayout;
+    cerca->setSpacing(10);
+    cerca->addWidget(txtTrova, 1);
+    cerca->addWidget(btnTrova);
+
+    lstRecords = new QListView(panContainer);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    modello = new QStringListModel(lstRecords);
+    lstRecords->setModel(modello);
+    lstRecords->setItemDelegate(new RigaDelegate(lstRecords));
+    lstRecords->setUniformItemSizes(true);
+    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstRecords->setStyleSheet(QStringLiteral("QListView { background: #FFFFFF; border: 1px solid #C9D3DE; }"
+                                             "QListView::item:selected { background: #CFE0F5; color: black; }"));
+
+    lblRigo03 = Etichetta(QStringLiteral("Per modificare una scheda in elenco, selezionarla con un clic e premere "
+                                         "il pulsante Modifica voce."),
+                          panContainer, "lblRigo03");
+    lblRigo03->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
+    auto *didascalia = Etichetta(QStringLiteral("Totale importi:"), panContainer);
+    didascalia->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 11, true));
+    lblTotale = Etichetta(QStringLiteral("0,00"), panContainer, "lblTotale");
+    lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTotale->setMinimumWidth(180);
+    lblTotale->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 13, true));
+    lblTotale->setStyleSheet(QStringLiteral("color: #143E6E; background: #F0F8FF; border: 1px solid #87CEEB;"
+                                            " border-radius: 4px; padding: 3px 10px;"));
+    auto *sotto = new QHBoxLayout;
+    sotto->addWidget(lblRigo03, 1);
+    sotto->addSpacing(16);
+    sotto->addWidget(didascalia);
+    sotto->addWidget(lblTotale);
+
+    auto *corpo = new QVBoxLayout;
+    corpo->setContentsMargins(24, 18, 24, 12);
+    corpo->setSpacing(10);
+    corpo->addWidget(lblTitolo);
+    corpo->addWidget(lblRigo01);
+    corpo->addLayout(cerca);
+    corpo->addWidget(lstRecords, 1);
+    corpo->addLayout(sotto);
+
+    btnChiudi = Pulsante(QStringLiteral("Chiudi"), "btnChiudi", panContainer, 110);
+    btnAggiungi = Pulsante(QStringLiteral("Aggiungi voce"), "btnAggiungi", panContainer);
+    btnModifica = Pulsante(QStringLiteral("Modifica voce"), "btnModifica", panContainer);
+    btnStampa = Pulsante(QStringLiteral("Stampa riepilogo"), "btnStampa", panContainer, 150);
+    Stile::Principale(btnAggiungi);
+    auto *piede = new QWidget(panContainer);
+    piede->setFixedHeight(64);
+    auto *riga = new QHBoxLayout(piede);
+    riga->setContentsMargins(24, 0, 24, 0);
+    riga->setSpacing(10);
+    riga->addWidget(btnStampa);
+    riga->addStretch(1);
+    riga->addWidget(btnAggiungi);
+    riga->addWidget(btnModifica);
+    riga->addWidget(btnChiudi);
+
+    auto *l = new QVBoxLayout(panContainer);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addLayout(corpo, 1);
+    l->addWidget(piede);
+    return panContainer;
+}
+
+QWidget *TfrmAllegaExcel::CreaVoce()
+{
+    panCosti = new QWidget(this);
+    panCosti->setObjectName(QStringLiteral("panCosti"));
+
+    auto *titolo = Etichetta(QStringLiteral("Voce del riepilogo servizi"), panCosti);
+    titolo->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 15, true));
+    titolo->setStyleSheet(QStringLiteral("color: #143E6E;"));
+    titIstruzioni = Etichetta(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti,
+                              "titIstruzioni");
+    titIstruzioni->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
+
+    auto campo = [this](QLineEdit *&e, const char *nome, int n, int larghezza, bool centrato) {
+        e = new QLineEdit(panCosti);
+        e->setObjectName(QString::fromLatin1(nome));
+        e->setMaxLength(n);
+        e->setMinimumHeight(32);
+        if (larghezza > 0) e->setFixedWidth(larghezza);
+        if (centrato) e->setAlignment(Qt::AlignCenter);
+        e->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 11));
+    };
+    campo(txtData, "txtData", 10, 140, true);
+    campo(txtOra, "txtOra", 5, 90, true);
+    campo(txtServizi, "txtServizi", 54, 0, false);
+    campo(txtAgente, "txtAgente", 28, 360, false);
+    campo(txtImporto, "txtImporto", 15, 180, false);
+    txtImporto->setText(QStringLiteral("0,00"));
+    txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    impData = Immagine("impData", panCosti, DisegnaCalendario, QStringLiteral("Data odierna"));
+    impOra = Immagine("impOra", panCosti, DisegnaOrologio, QStringLiteral("Ora corrente"));
+
+    auto conImmagine = [](QLineEdit *e, QWidget *i) {
+        auto *h = new QHBoxLayout;
+        h->setSpacing(8);
+        h->addWidget(e);
+        h->addWidget(i);
+        h->addStretch(1);
+        return h;
+    };
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(16);
+    form->setVerticalSpacing(14);
+    form->addRow(QStringLiteral("Data:"), conImmagine(txtData, impData));
+    form->addRow(QStringLiteral("Ora:"), conImmagine(txtOra, impOra));
+    form->addRow(QStringLiteral("Servizi:"), txtServizi);
+    form->addRow(QStringLiteral("Agente:"), txtAgente);
+    form->addRow(QStringLiteral("Importo: \u20AC"), txtImporto);
+
+    auto *scheda = new QWidget(panCosti);
+    scheda->setObjectName(QStringLiteral("schedaVoce"));
+    scheda->setAttribute(Qt::WA_StyledBackground);
+    scheda->setStyleSheet(QStringLiteral("#schedaVoce { background: #F7FAFD; border: 1px solid #D3DCE6;"
+                                         " border-radius: 8px; }"));
+    auto *dentro = new QVBoxLayout(scheda);
+    dentro->setContentsMargins(28, 24, 28, 24);
+    dentro->addLayout(form);
+
+    auto *corpo = new QVBoxLayout;
+    corpo->setContentsMargins(24, 18, 24, 12);
+    corpo->setSpacing(10);
+    corpo->addWidget(titolo);
+    corpo->addWidget(titIstruzioni);
+    corpo->addSpacing(8);
+    corpo->addWidget(scheda);
+    corpo->addStretch(1);
+
+    btnSalva = Pulsante(QStringLiteral("Salva"), "btnSalva", panCosti, 110);
+    cmdClose = Pulsante(QStringLiteral("Chiudi"), "cmdClose", panCosti, 110);
+    Stile::Principale(btnSalva);
+    auto *piede = new QWidget(panCosti);
+    piede->setFixedHeight(64);
+    auto *riga = new QHBoxLayout(piede);
+    riga->setContentsMargins(24, 0, 24, 0);
+    riga->setSpacing(10);
+    riga->addStretch(1);
+    riga->addWidget(btnSalva);
+    riga->addWidget(cmdClose);
+
+    auto *l = new QVBoxLayout(panCosti);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addLayout(corpo, 1);
+    l->addWidget(piede);
+    return panCosti;
+}
+
+std::array<QLineEdit *, 5> TfrmAllegaExcel::CampiVoce() const
+{
+    return {txtData, txtOra, txtServizi, txtAgente, txtImporto};
+}
+
+QString TfrmAllegaExcel::Cliente() const
+{
+    return owner_ && owner_->txtCliente ? owner_->txtCliente->text() : QString();
+}
+
+void TfrmAllegaExcel::showEvent(QShowEvent *e)
+{
+    Stile::TDialogo::showEvent(e);
+    if (e->spontaneous()) return;
+    Stile::Centra(this, owner_);
+    FormShow();
+}
+
+void TfrmAllegaExcel::FormShow()
+{
+    trova_->AzzeraRicerca();
+    txtTrova->clear();
+    lblTotale->setText(QStringLiteral("0,00"));
+    lblTitolo->setText(QStringLiteral("Servizi forniti a ") + Trim(Cliente()));
+    const QString posizione = owner_ && owner_->lblPosizione ? owner_->lblPosizione->text() : QString();
+    lblFile->setText(PercorsoServizi(posizione));
+
+    const ElencoServizi elenco = CaricaServizi(lblFile->text());
+    modello->setStringList(elenco.righe);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lblTotale->setText(TestoTotale(elenco.totale));
+    txtTrova->setFocus();
+}
+
+void TfrmAllegaExcel::MostraVoce()
+{
+    panContainer->hide();
+    panCosti->show();
+    txtData->setFocus();
+}
+
+void TfrmAllegaExcel::btnAggiungiClick()
+{
+    for (QLineEdit *e : {txtData, txtOra, txtServizi, txtAgente}) e->clear();
+    txtImporto->setText(QStringLiteral("0,00"));
+    lblPosizione->clear();
+    MostraVoce();
+}
+
+void TfrmAllegaExcel::btnModificaClick()
+{
+    if (modello->rowCount() == 0) {
+        Msg::Informazione(this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    const QModelIndexList scelte = lstRecords->selectionModel()->selectedRows();
+    if (scelte.isEmpty()) {
+        Msg::Avviso(this, QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante "
+                                         "di modifica."));
+        return;
+    }
+    try {
+        const auto trovata = TrovaServizio(lblFile->text(), scelte.first().data().toString());
+        if (trovata) {
+            const auto campi = CampiVoce();
+            for (size_t c = 0; c < campi.size(); ++c) campi[c]->setText(trovata->second[c]);
+            lblPosizione->setText(QString::number(trovata->first));
+        }
+    } catch (const EArchivio &) {
+        close();
+        return;
+    }
+    MostraVoce();
+}
+
+void TfrmAllegaExcel::btnSalvaClick()
+{
+    VoceServizio voce;
+    const auto campi = CampiVoce();
+    for (size_t c = 0; c < campi.size(); ++c) voce[c] = campi[c]->text();
+    if (const auto mancante = CampoMancante(voce)) {
+        Msg::Avviso(this, MessaggioCampoMancante(*mancante));
+        campi[size_t(*mancante)]->setFocus();
+        return;
+    }
+    const QString posizione = Trim(lblPosizione->text());
+    try {
+        const qint64 p = SalvaServizio(lblFile->text(), posizione.toLongLong(), voce);
+        lblPosizione->setText(QString::number(p));
+    } catch (const EArchivio &) {
+        Msg::Avviso(this, MSG_ACCESSO_ARCHIVIO);
+        return;
+    }
+    Msg::Informazione(this, posizione.isEmpty()
+                                ? QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.")
+                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
+                                                 "in archivio."));
+}
+
+void TfrmAllegaExcel::btnStampaClick()
+{
+    StampaRiepilogo(*frxReport, TitoloStampaServizi(Cliente()), RigheLista(modello),
+                    RigheFinaliStampaServizi(lblTotale->text()), this);
+}
+
+void TfrmAllegaExcel::btnTrovaClick()
+{
+    trova_->btnTrovaClick();
+}
+
+void TfrmAllegaExcel::btnChiudiClick()
+{
+    close();
+}
+
+void TfrmAllegaExcel::cmdCloseClick()
+{
+    close();
+}
+
+void TfrmAllegaExcel::impDataClick()
+{
+    txtData->setText(ScriviData(Oggi()));
+}
+
+void TfrmAllegaExcel::impOraClick()
+{
+    txtOra->setText(ScriviOra(Adesso().time()));
+}
+
+void TfrmAllegaExcel::txtImportoExit()
+{
+    txtImporto->setText(NormalizzaImporto(txtImporto->text()));
+}
+
+void TfrmAllegaExcel::done(int r)
+{
+    // FormClose
+    modello->setStringList({});
+    Stile::TDialogo::done(r);
+}
+
+bool TfrmAllegaExcel::eventFilter(QObject *o, QEvent *e)
+{
+    auto *campo = qobject_cast<QLineEdit *>(o);
+    if (!campo) return Stile::TDialogo::eventFilter(o, e);
+    switch (e->type()) {
+    case QEvent::FocusIn:
+        ColoraCampo(campo, true);
+        break;
+    case QEvent::FocusOut:
+        ColoraCampo(campo, false);
+        if (campo == txtImporto) txtImportoExit();
+        break;
+    case QEvent::KeyPress: {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            QWidget *prossimo = successivo_.value(campo);
+            if (prossimo) prossimo->setFocus();
+            return true;
+        }
+        if (campo == txtImporto && !TastoImportoAmmesso(k->key(), k->text())) return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return Stile::TDialogo::eventFilter(o, e);
+}
