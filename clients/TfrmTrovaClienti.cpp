@@ -58,16 +58,25 @@ const Modo kModi[] = {
 
 constexpr int kPiede = 64; // height of the bottom band with the buttons
 
-QPushButton *Pulsante(const char *nome, const QString &testo, QWidget *parent)
+// Enter moves between fields or presses the focused button, never a default
+// one: the window's event filter clicks a focused button on Enter.
+QPushButton *Pulsante(const char *nome, const QString &testo, QWidget *parent, QObject *filtro)
 {
     auto *b = new QPushButton(testo, parent);
     b->setObjectName(QString::fromLatin1(nome));
     b->setMinimumSize(110, 34);
     b->setCursor(Qt::PointingHandCursor);
-    // Enter moves between fields or presses the focused button, never a default one.
     b->setAutoDefault(false);
     b->setDefault(false);
+    b->installEventFilter(filtro);
     return b;
+}
+
+bool TastoInvio(QEvent *e)
+{
+    if (e->type() != QEvent::KeyPress) return false;
+    const int k = static_cast<QKeyEvent *>(e)->key();
+    return k == Qt::Key_Return || k == Qt::Key_Enter;
 }
 
 QLabel *Etichetta(const char *nome, const QString &testo, QWidget *parent)
@@ -163,9 +172,9 @@ TFinestraElencoClienti::TFinestraElencoClienti(QWidget *owner, const Descrizione
     txtTrova->setFixedWidth(280);
     txtTrova->setPlaceholderText(QStringLiteral("Testo da trovare nell'elenco"));
     txtTrova->installEventFilter(this);
-    btnTrova = Pulsante("btnTrova", QStringLiteral("Trova"), this);
-    btnStampa = Pulsante("btnStampa", QStringLiteral("Stampa"), this);
-    btnChiudi = Pulsante("btnChiudi", QStringLiteral("Chiudi"), this);
+    btnTrova = Pulsante("btnTrova", QStringLiteral("Trova"), this, this);
+    btnStampa = Pulsante("btnStampa", QStringLiteral("Stampa"), this, this);
+    btnChiudi = Pulsante("btnChiudi", QStringLiteral("Chiudi"), this, this);
 
     // The find is wired here rather than through btnTrova's own signal, so
     // btnTrovaClick() is the one entry point.
@@ -297,10 +306,13 @@ void TFinestraElencoClienti::done(int r)
 
 bool TFinestraElencoClienti::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == txtTrova && e->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent *>(e)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+    if (TastoInvio(e)) {
+        if (o == txtTrova) {
             txtTrovaKeyDown();
+            return true;
+        }
+        if (auto *b = qobject_cast<QPushButton *>(o)) {
+            b->click();
             return true;
         }
     }
@@ -331,7 +343,7 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *owner)
     panAvvio = CreaFiltri();
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
 
-    lblTrovate = Etichetta("lblTrovate", TestoTrovate(0), this);
+    lblTrovate = Etichetta("lblTrovate", QStringLiteral("Il presente riepilogo contiene 0 schede"), this);
     QFont grassetto = lblTrovate->font();
     grassetto.setBold(true);
     lblTrovate->setFont(grassetto);
@@ -397,10 +409,9 @@ QWidget *TfrmTrovaClienti::CreaFiltri()
     lblAttendere = Etichetta("lblAttendere", QStringLiteral("Ricerca schede in corso. Attendere..."), pannello);
     lblAttendere->setStyleSheet(QStringLiteral("color: #1D5A9E; font-weight: bold;"));
     lblAttendere->hide();
-    btnCerca = Pulsante("btnCerca", QStringLiteral("Cerca"), pannello);
+    btnCerca = Pulsante("btnCerca", QStringLiteral("Cerca"), pannello, this);
     Stile::Principale(btnCerca);
-    btnCerca->installEventFilter(this);
-    btnAnnulla = Pulsante("btnAnnulla", QStringLiteral("Chiudi"), pannello);
+    btnAnnulla = Pulsante("btnAnnulla", QStringLiteral("Chiudi"), pannello, this);
 
     QHBoxLayout *piede = RigaPiede(colonna, pannello);
     piede->addWidget(lblAttendere);
@@ -481,13 +492,10 @@ void TfrmTrovaClienti::FiltroKeyDown(QLineEdit *campo)
 
 bool TfrmTrovaClienti::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent *>(e)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            if (auto *campo = qobject_cast<QLineEdit *>(o); campo && campo != txtTrova) {
-                FiltroKeyDown(campo);
-                return true;
-            }
+    if (TastoInvio(e)) {
+        if (auto *campo = qobject_cast<QLineEdit *>(o); campo && campo != txtTrova) {
+            FiltroKeyDown(campo);
+            return true;
         }
     }
     if (o == btnCerca && e->type() == QEvent::MouseButtonPress) btnCercaMouseDown();

@@ -591,7 +591,7 @@ void TestClientiRicerca::tastiera()
     QTest::keyClicks(w.txtTrova, "ross");
     QTest::keyClick(w.txtTrova, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w.btnTrova);
-    QTest::keyClick(w.btnTrova, Qt::Key_Space);
+    QTest::keyClick(w.btnTrova, Qt::Key_Return);
     QCOMPARE(w.RigaSelezionata().left(11), QString("Rossi Mario"));
 }
 
