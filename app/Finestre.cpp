@@ -7,7 +7,15 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "clients/TfrmAllegaCartella.h"
+#include "clients/TfrmAllegaExcel.h"
 #include "clients/TfrmClienti.h"
+#include "clients/TfrmRicontatta.h"
+#include "clients/TfrmTrovaClienti.h"
+#include "identifiers/TfrmCarta.h"
+#include "identifiers/TfrmCodFisc.h"
+#include "identifiers/TfrmIban.h"
+#include "identifiers/TfrmPartitaIva.h"
 
 #include <QApplication>
 
@@ -36,7 +44,16 @@ void CreaFinestre()
     f.frmGuida = new TfrmGuida;
     f.frmInfo = new TfrmInfo;
     f.frmSplash = new TfrmSplash;
+    auto dialogo = [&f](QWidget *w) { f.dialoghi.emplace_back(w); };
+    dialogo(new TfrmAllegaCartella);
+    dialogo(new TfrmAllegaExcel(nullptr));
+    dialogo(new TfrmCarta);
     f.frmClienti = new TfrmClienti;
+    dialogo(new TfrmCodFisc);
+    dialogo(new TfrmIban);
+    dialogo(new TfrmPartitaIva);
+    dialogo(new TfrmRicontatta);
+    dialogo(new TfrmTrovaClienti);
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
 }
 
@@ -44,6 +61,7 @@ void DistruggiFinestre()
 {
     Finestre &f = g_finestre;
     // Reverse order of creation.
+    while (!f.dialoghi.empty()) f.dialoghi.pop_back();
     delete f.frmClienti;
     delete f.frmSplash;
     delete f.frmInfo;

@@ -9,6 +9,9 @@ class TfrmSplash;
 class TfrmClienti;
 class QWidget;
 
+#include <memory>
+#include <vector>
+
 struct Finestre {
     TfrmPassword *frmPassword = nullptr;
     TfrmAvvio *frmAvvio = nullptr;
@@ -17,6 +20,8 @@ struct Finestre {
     TfrmInfo *frmInfo = nullptr;
     TfrmSplash *frmSplash = nullptr;
     TfrmClienti *frmClienti = nullptr;
+    // The dialogs' instances made at start; each use opens a new one.
+    std::vector<std::unique_ptr<QWidget>> dialoghi;
     QWidget *hub() const;
 };
 
