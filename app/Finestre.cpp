@@ -10,7 +10,9 @@
 #include "clients/TfrmAllegaCartella.h"
 #include "clients/TfrmAllegaExcel.h"
 #include "clients/TfrmClienti.h"
+#include "clients/TfrmExpClienti.h"
 #include "clients/TfrmRicontatta.h"
+#include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
@@ -50,10 +52,12 @@ void CreaFinestre()
     dialogo(new TfrmCarta);
     f.frmClienti = new TfrmClienti;
     dialogo(new TfrmCodFisc);
+    dialogo(new TfrmExpClienti);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
 }
 

@@ -4,7 +4,10 @@
 
 #include "clients/TfrmAllegaCartella.h"
 #include "clients/TfrmAllegaExcel.h"
+#include "clients/StampaScheda.h"
+#include "clients/TfrmExpClienti.h"
 #include "clients/TfrmRicontatta.h"
+#include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "identifiers/Controlli.h"
 #include "identifiers/TfrmCarta.h"
@@ -46,9 +49,20 @@ void TfrmClienti::cmdTrovaClick()
     f.exec();
 }
 
-void TfrmClienti::cmdAnteprimaClick() {}
-void TfrmClienti::cmdStampaClick() {}
-void TfrmClienti::cmdPDFClick() {}
+void TfrmClienti::cmdAnteprimaClick()
+{
+    AnteprimaScheda(this);
+}
+
+void TfrmClienti::cmdStampaClick()
+{
+    StampaScheda(this);
+}
+
+void TfrmClienti::cmdPDFClick()
+{
+    PdfScheda(this);
+}
 
 void TfrmClienti::cmdRicontattaClick()
 {
@@ -56,7 +70,11 @@ void TfrmClienti::cmdRicontattaClick()
     f.exec();
 }
 
-void TfrmClienti::cmdEsportaClick() {}
+void TfrmClienti::cmdEsportaClick()
+{
+    TfrmExpClienti f(this);
+    f.exec();
+}
 
 void TfrmClienti::btnCodFiscClick()
 {
@@ -82,7 +100,11 @@ void TfrmClienti::btnIbanClick()
     Controlla(this, &TfrmIban::txtIban, txtIban->text());
 }
 
-void TfrmClienti::ApriStoricoChiamate() {}
+void TfrmClienti::ApriStoricoChiamate()
+{
+    TfrmStoricoChiamate f(this);
+    f.exec();
+}
 void TfrmClienti::ApriServizi()
 {
     TfrmAllegaExcel f(this);
