@@ -49,6 +49,8 @@ private slots:
     void sfogliaERiapertura();
     void condizioniPulsanti();
     void email();
+    void finestreAperte_data();
+    void finestreAperte();
     void chiusuraTornaAlHub();
     void barraDiStato();
 
@@ -302,6 +304,55 @@ void TestClientiScheda::email()
     QCOMPARE(r.aperti.size(), 2);
     QCOMPARE(r.aperti[0].toString(), QString("mailto:"));
     QCOMPARE(r.aperti[1].path(), QString("mario.rossi@esempio.it"));
+}
+
+void TestClientiScheda::finestreAperte_data()
+{
+    QTest::addColumn<QString>("pulsante");
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<QString>("campo"); // field of the opened window that receives the text
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("tax code with letters") << "btnCodFisc" << "TfrmCodFisc" << "txtCodFisc" << "RSSMRA85T10A562S";
+    QTest::newRow("tax code of digits") << "btnCodFisc" << "TfrmPartitaIva" << "txtPartitaIva" << "12345670587";
+    QTest::newRow("VAT number") << "btnPartitaIva" << "TfrmPartitaIva" << "txtPartitaIva" << "12345670587";
+    QTest::newRow("card") << "btnCarta" << "TfrmCarta" << "txtNumero" << "4111111111111111";
+    QTest::newRow("IBAN") << "btnIban" << "TfrmIban" << "txtIban" << "IT60X0542811101000000123456";
+    QTest::newRow("search") << "cmdTrova" << "TfrmTrovaClienti" << "lblMemory" << "clienti";
+    QTest::newRow("recontact list") << "cmdRicontatta" << "TfrmRicontatta" << "" << "";
+    QTest::newRow("attachments") << "cmdFile" << "TfrmAllegaCartella" << "txtFile01" << "contratto.pdf";
+    QTest::newRow("services") << "btnProve" << "TfrmAllegaExcel" << "" << "";
+    QTest::newRow("call history") << "btnChiamate" << "TfrmStoricoChiamate" << "" << "";
+    QTest::newRow("archive export") << "cmdEsporta" << "TfrmExpClienti" << "" << "";
+}
+
+void TestClientiScheda::finestreAperte()
+{
+    QFETCH(QString, pulsante);
+    QFETCH(QString, classe);
+    QFETCH(QString, campo);
+    QFETCH(QString, testo);
+    Compila("Rossi Mario", "3331234567", classe == "TfrmPartitaIva" && pulsante == "btnCodFisc" ? testo : "RSSMRA85T10A562S");
+    w()->txtPartitaIva->setText("12345670587");
+    w()->txtCarta->setText("4111111111111111");
+    w()->txtIban->setText("IT60X0542811101000000123456");
+    w()->lblFile01->setText(" contratto.pdf ");
+    w()->lblPosizione->setText("1");
+    QString aperta, ricevuto;
+    RispostaBox box;
+    box.altro = [&](QWidget *m) {
+        if (!aperta.isEmpty()) return false;
+        aperta = m->metaObject()->className();
+        if (!campo.isEmpty()) {
+            if (auto *e = m->findChild<QLineEdit *>(campo)) ricevuto = e->text();
+            else if (auto *l = m->findChild<QLabel *>(campo)) ricevuto = l->text();
+        }
+        QTimer::singleShot(0, m, [m] { m->close(); });
+        return true;
+    };
+    w()->findChild<QPushButton *>(pulsante)->click();
+    QCOMPARE(aperta, classe);
+    QCOMPARE(ricevuto, testo);
+    QVERIFY(box.visti().isEmpty());
 }
 
 void TestClientiScheda::chiusuraTornaAlHub()
