@@ -40,25 +40,10 @@ bool ToCp1252(char16_t c, unsigned char &out)
     return false;
 }
 
-QByteArray Encode(QStringView text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        unsigned char b;
-        if (ToCp1252(c, b)) {
-            out.append(static_cast<char>(b));
-        } else {
-            // A surrogate pair is one character: one replacement for both halves.
-            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-            out.append('?');
-        }
-    }
-    return out;
-}
-
-QByteArray EncodeWithCharRefs(QStringView text)
+namespace {
+// Encodes a text; `mancante` writes a character the code page lacks (given
+// as its full code point, a surrogate pair counting as one character).
+template <class Mancante> QByteArray Codifica(QStringView text, Mancante &&mancante)
 {
     QByteArray out;
     out.reserve(text.size());
@@ -74,9 +59,22 @@ QByteArray EncodeWithCharRefs(QStringView text)
             code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
             ++i;
         }
-        out.append("&#").append(QByteArray::number(static_cast<quint32>(code))).append(';');
+        mancante(out, code);
     }
     return out;
+}
+} // namespace
+
+QByteArray Encode(QStringView text)
+{
+    return Codifica(text, [](QByteArray &out, char32_t) { out.append('?'); });
+}
+
+QByteArray EncodeWithCharRefs(QStringView text)
+{
+    return Codifica(text, [](QByteArray &out, char32_t code) {
+        out.append("&#").append(QByteArray::number(static_cast<quint32>(code))).append(';');
+    });
 }
 
 QString Decode(const char *bytes, qsizetype len)
