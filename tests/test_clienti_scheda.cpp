@@ -44,6 +44,7 @@ private slots:
     void duplica();
     void regoleDigitazione_data();
     void regoleDigitazione();
+    void province();
     void invio_data();
     void invio();
     void sfogliaERiapertura();
@@ -219,6 +220,27 @@ void TestClientiScheda::regoleDigitazione()
         }
     }
     QCOMPARE(e->text(), atteso);
+}
+
+void TestClientiScheda::province()
+{
+    for (QComboBox *c : {w()->txtProvNasc, w()->txtProvRes}) {
+        QCOMPARE(c->count(), 112);
+        QCOMPARE(c->itemText(0), QString("AG"));
+        QCOMPARE(c->itemText(85), QString("RM"));
+        QCOMPARE(c->itemText(111), QString("VV"));
+        c->setFocus();
+        QTest::keyClicks(c->lineEdit(), " r");
+        QCOMPARE(c->currentText(), QString("R")); // trimmed and upper-cased, not completed
+        QTest::keyClicks(c->lineEdit(), "mx");
+        QCOMPARE(c->currentText(), QString("RM")); // two characters at most
+        // About to receive the focus again: no item selected, the text stays.
+        c->setCurrentIndex(85);
+        w()->txtCliente->setFocus();
+        c->setFocus();
+        QCOMPARE(c->currentIndex(), -1);
+        QCOMPARE(c->currentText(), QString("RM"));
+    }
 }
 
 void TestClientiScheda::invio_data()
