@@ -35,11 +35,7 @@ public:
         ov.OffsetHigh = 0x40000000;
         ok_ = h_ != INVALID_HANDLE_VALUE && LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
 #else
-        struct flock fl{};
-        fl.l_type = F_WRLCK;
-        fl.l_whence = SEEK_SET;
-        fl.l_start = static_cast<off_t>(1) << 62;
-        fl.l_len = 1;
+        struct flock fl = Intervallo(F_WRLCK);
         int r;
         do {
             r = fcntl(f_.handle(), F_SETLKW, &fl);
@@ -55,17 +51,25 @@ public:
         ov.OffsetHigh = 0x40000000;
         UnlockFileEx(h_, 0, 1, 0, &ov);
 #else
-        struct flock fl{};
-        fl.l_type = F_UNLCK;
-        fl.l_whence = SEEK_SET;
-        fl.l_start = static_cast<off_t>(1) << 62;
-        fl.l_len = 1;
+        struct flock fl = Intervallo(F_UNLCK);
         fcntl(f_.handle(), F_SETLK, &fl);
 #endif
     }
     bool ok() const { return ok_; }
 
 private:
+#ifndef Q_OS_WIN
+    // The locked byte: one byte at 2^62, where no record file ever reaches.
+    static struct flock Intervallo(short tipo)
+    {
+        struct flock fl{};
+        fl.l_type = tipo;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(1) << 62;
+        fl.l_len = 1;
+        return fl;
+    }
+#endif
     QFile &f_;
     bool ok_ = false;
 #ifdef Q_OS_WIN
