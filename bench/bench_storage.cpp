@@ -1,18 +1,15 @@
 // Scanning the call register: raw read, filtered search, full decode.
 // 200 000 call cards (about 258 MB), realistic Italian texts.
+#include "BenchComune.h"
 #include "app/Cartella.h"
 #include "storage/Filtri.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,11 +39,8 @@ QTemporaryDir *Cartella()
         const QStringList esiti = {"Richiamare la settimana prossima", "Appuntamento fissato in studio",
                                    "Inviata e-mail con la documentazione richiesta", "Pratica chiusa",
                                    "Cliente soddisfatto, nessuna azione necessaria"};
-        QFile f(d->path() + "/Registro_Chiamate.pro");
-        f.open(QIODevice::WriteOnly);
-        QByteArray blocco;
         TSchedaChiamata r;
-        for (int i = 0; i < kSchede; ++i) {
+        bench::ScriviSchede(d->path() + "/Registro_Chiamate.pro", kSchede, TSchedaChiamata::Dimensione, [&](int i) {
             const int g = 1 + rng.bounded(28), m = rng.bounded(12), a = 2018 + rng.bounded(8);
             const int h = 8 + rng.bounded(11), mi = rng.bounded(60);
             r.Set(TSchedaChiamata::GiornoRit, QString::asprintf("%02d", g));
@@ -70,14 +64,8 @@ QTemporaryDir *Cartella()
             r.Set(TSchedaChiamata::Note, "Annotazioni sulla telefonata: il cliente chiede di essere "
                                          "ricontattato in mattinata, preferibilmente prima delle 11.");
             r.Set(TSchedaChiamata::Operatore, "Dott.ssa Lucia Marchetti");
-            blocco.append(r.Buffer(), TSchedaChiamata::Dimensione);
-            if (blocco.size() > (8 << 20)) {
-                f.write(blocco);
-                blocco.clear();
-            }
-        }
-        f.write(blocco);
-        f.close();
+            return r.Buffer();
+        });
         return d;
     }();
     return dir;
@@ -90,47 +78,45 @@ QString Percorso()
 
 void RawRead(benchmark::State &state)
 {
-    const QByteArray p = Percorso().toLocal8Bit();
-    std::vector<char> buf(1 << 20);
+    bench::LetturaGrezza(state, Percorso());
+}
+
+// One pass over the whole register per iteration: the file opened, read by
+// `passata` and closed.
+template <class Passata>
+void Scansione(benchmark::State &state, Passata &&passata)
+{
+    Percorso();
     for (auto _ : state) {
-        int fd = ::open(p.constData(), O_RDONLY);
-        qint64 tot = 0;
-        for (ssize_t r; (r = ::read(fd, buf.data(), buf.size())) > 0;) tot += r;
-        ::close(fd);
-        benchmark::DoNotOptimize(tot);
-        state.SetBytesProcessed(state.bytes_processed() + tot);
+        TArchivio a;
+        a.Open("Registro_Chiamate.pro", TSchedaChiamata::Dimensione);
+        passata(a);
+        a.Close();
+        state.SetBytesProcessed(state.bytes_processed() + qint64(kSchede) * TSchedaChiamata::Dimensione);
     }
 }
 
 void SearchTwoFilters(benchmark::State &state)
 {
-    Percorso();
     const FiltroBytes cliente(QStringLiteral("rossi m")), oggetto(QStringLiteral("preventivo"));
-    for (auto _ : state) {
+    Scansione(state, [&](TArchivio &a) {
         std::vector<qint64> trovate;
-        TArchivio a;
-        a.Open("Registro_Chiamate.pro", TSchedaChiamata::Dimensione);
         a.ForEach([&](const char *rec, qint64 pos) {
             if (cliente.Corrisponde(TSchedaChiamata::Raw(rec, TSchedaChiamata::Cliente), 50)
                 && oggetto.Corrisponde(TSchedaChiamata::Raw(rec, TSchedaChiamata::Oggetto), 250))
                 trovate.push_back(pos);
             return true;
         });
-        a.Close();
         benchmark::DoNotOptimize(trovate.data());
         state.counters["found"] = static_cast<double>(trovate.size());
-        state.SetBytesProcessed(state.bytes_processed() + qint64(kSchede) * TSchedaChiamata::Dimensione);
-    }
+    });
 }
 
 void SearchTwoFiltersReadNext(benchmark::State &state)
 {
-    Percorso();
     const FiltroBytes cliente(QStringLiteral("rossi m")), oggetto(QStringLiteral("preventivo"));
-    for (auto _ : state) {
+    Scansione(state, [&](TArchivio &a) {
         std::vector<qint64> trovate;
-        TArchivio a;
-        a.Open("Registro_Chiamate.pro", TSchedaChiamata::Dimensione);
         TSchedaChiamata r;
         while (!a.AtEnd()) {
             a.ReadNext(r);
@@ -138,29 +124,22 @@ void SearchTwoFiltersReadNext(benchmark::State &state)
                 && oggetto.Corrisponde(r.Raw(TSchedaChiamata::Oggetto), 250))
                 trovate.push_back(a.Position());
         }
-        a.Close();
         benchmark::DoNotOptimize(trovate.data());
-        state.SetBytesProcessed(state.bytes_processed() + qint64(kSchede) * TSchedaChiamata::Dimensione);
-    }
+    });
 }
 
 void DecodeEveryField(benchmark::State &state)
 {
-    Percorso();
-    for (auto _ : state) {
+    Scansione(state, [](TArchivio &a) {
         qint64 caratteri = 0;
-        TArchivio a;
-        a.Open("Registro_Chiamate.pro", TSchedaChiamata::Dimensione);
         TSchedaChiamata r;
         while (!a.AtEnd()) {
             a.ReadNext(r);
             for (int c = 0; c < TSchedaChiamata::NumCampi; ++c)
                 caratteri += r.Get(static_cast<TSchedaChiamata::Campo>(c)).size();
         }
-        a.Close();
         benchmark::DoNotOptimize(caratteri);
-        state.SetBytesProcessed(state.bytes_processed() + qint64(kSchede) * TSchedaChiamata::Dimensione);
-    }
+    });
 }
 
 } // namespace
@@ -172,11 +151,5 @@ BENCHMARK(DecodeEveryField)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Cartella();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete Cartella();
-    return 0;
+    return bench::Esegui(argc, argv, Cartella);
 }

@@ -1,11 +1,20 @@
 #pragma once
-// Test helper: answers the modal message boxes a user action opens and keeps
-// what they said.
+// Test helpers for modal windows: answering the message boxes a user action
+// opens and keeping what they said; closing a window left open.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+
+// Closes whatever modal window is open when it goes out of scope, so that a
+// failed check cannot leave the test waiting on it.
+struct ChiudiModale {
+    ~ChiudiModale()
+    {
+        if (QWidget *w = QApplication::activeModalWidget()) w->close();
+    }
+};
 
 struct BoxVisto {
     QString testo;

@@ -10,8 +10,8 @@
 #include "storage/TArchivio.h"
 #include "LibreOffice.h"
 #include "test_output_risposte.h"
+#include "Desktop.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 // What each window is, as the user sees it and as its file says.
 struct Finestra {
@@ -154,7 +155,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
+    void cleanupTestCase() { desktop_.reset(); }
     void grigliaClienti();
     void storico_data();
     void storico();
@@ -166,25 +167,22 @@ private slots:
     void libreOffice_data();
     void libreOffice();
 
-public slots:
-    void ApriUrl(const QUrl &u) { aperti_ << u.toLocalFile(); }
-
 private:
     std::unique_ptr<TfrmEsportazione> Crea(const QString &quale);
     QTemporaryDir dir_;
-    QStringList aperti_;
+    std::optional<RaccoglitoreUrl> desktop_;
     std::unique_ptr<TfrmClienti> card_;
 };
 
 void TestExportClienti::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    QDesktopServices::setUrlHandler("file", this, "ApriUrl");
+    desktop_.emplace(QStringList{"file"});
 }
 
 void TestExportClienti::init()
 {
-    aperti_.clear();
+    desktop_->aperti.clear();
     QDir(dir_.path()).removeRecursively();
     QDir().mkpath(dir_.path());
     ImpostaCartellaProgramma(dir_.path() + "/");
@@ -346,7 +344,7 @@ void TestExportClienti::senzaDati()
     w->cmdEsportaClick();
     const QString path = CartellaProgramma() + atteso.file;
     QCOMPARE(LeggiFile(path), FoglioExcel(atteso.foglio, atteso.intestazioni, {}));
-    QCOMPARE(aperti_, QStringList{path});
+    QCOMPARE(desktop_->File(), QStringList{path});
 }
 
 // A cell edited in an editable column is exported as edited.
@@ -363,7 +361,7 @@ void TestExportClienti::cellaModificata()
     const QByteArray file = LeggiFile(CartellaProgramma() + kStorico.file);
     QVERIFY(file.contains(QString::fromUtf8(">Richiamare luned\u00ec<").toLatin1()));
     QVERIFY(!file.contains("Oggetto cambiato"));
-    QVERIFY(aperti_.isEmpty());
+    QVERIFY(desktop_->aperti.isEmpty());
 }
 
 // A real spreadsheet program opens the file: every cell is text, exactly as

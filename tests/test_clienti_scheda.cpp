@@ -1,4 +1,5 @@
 // The client card through the real window.
+#include "Desktop.h"
 #include "Modali.h"
 #include "app/Cartella.h"
 #include "app/Finestre.h"
@@ -8,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,15 +22,6 @@ const QString kCF = "Attenzione: per salvare la scheda è necessario indicare il
 const QString kInserita = "La scheda corrente è stata inserita in archivio.";
 const QString kModificata = "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";
 } // namespace
-
-class Raccoglitore : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> aperti;
-public slots:
-    void apri(const QUrl &u) { aperti << u; }
-};
 
 class TestClientiScheda : public QObject
 {
@@ -316,13 +307,11 @@ void TestClientiScheda::condizioniPulsanti()
 
 void TestClientiScheda::email()
 {
-    Raccoglitore r;
-    QDesktopServices::setUrlHandler("mailto", &r, "apri");
+    RaccoglitoreUrl r({"mailto"});
     w()->txtEmail->setText("   ");
     w()->btnEmail->click();
     w()->txtEmail->setText("mario.rossi@esempio.it");
     w()->btnEmail->click();
-    QDesktopServices::unsetUrlHandler("mailto");
     QCOMPARE(r.aperti.size(), 2);
     QCOMPARE(r.aperti[0].toString(), QString("mailto:"));
     QCOMPARE(r.aperti[1].path(), QString("mario.rossi@esempio.it"));

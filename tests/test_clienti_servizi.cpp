@@ -1,6 +1,7 @@
 // The services window of a client card (list, total, entry editing, find,
 // printing) and the attachments window, driven through their controls with
 // the real client card as owner, plus the plain rules behind them.
+#include "Desktop.h"
 #include "Modali.h"
 #include "app/Cartella.h"
 #include "app/Stile.h"
@@ -13,7 +14,6 @@
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -593,16 +594,6 @@ void TestServizi::dataEOra()
 
 namespace {
 
-// Records what "Apri" hands to the desktop.
-class Desktop : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> aperti;
-public slots:
-    void apri(const QUrl &u) { aperti << u; }
-};
-
 void ScriviFile(const QString &percorso, const QByteArray &contenuto)
 {
     QFile f(percorso);
@@ -668,7 +659,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<QTemporaryDir> altrove_; // where the chosen files come from
-    Desktop desktop_;
+    std::optional<RaccoglitoreUrl> desktop_; // what "Apri" hands to the desktop
 };
 
 void TestAllegati::init()
@@ -676,13 +667,12 @@ void TestAllegati::init()
     dir_ = std::make_unique<QTemporaryDir>();
     altrove_ = std::make_unique<QTemporaryDir>();
     ImpostaCartellaProgramma(dir_->path());
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop_, "apri");
-    desktop_.aperti.clear();
+    desktop_.emplace(QStringList{"file"});
 }
 
 void TestAllegati::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    desktop_.reset();
     ImpostaCartellaProgramma(QString());
 }
 
@@ -738,11 +728,11 @@ void TestAllegati::apri()
     QVERIFY(!w.btnApri01->isEnabled());
     QTest::mouseClick(w.btnApri02, Qt::LeftButton);
     if (aperto.isEmpty()) {
-        QVERIFY(desktop_.aperti.isEmpty());
+        QVERIFY(desktop_->aperti.isEmpty());
         return;
     }
-    QCOMPARE(desktop_.aperti.size(), 1);
-    const QFileInfo f(desktop_.aperti.first().toLocalFile());
+    QCOMPARE(desktop_->aperti.size(), 1);
+    const QFileInfo f(desktop_->aperti.first().toLocalFile());
     QCOMPARE(f.fileName(), aperto);
     QCOMPARE(QDir::cleanPath(f.absolutePath()), QDir::cleanPath(dir_->filePath(QStringLiteral("Documenti_Allegati"))));
 }

@@ -9,10 +9,10 @@
 #include "output/Stampa.h"
 #include "reports/repScheda.h"
 #include "test_output_risposte.h"
+#include "Desktop.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -132,24 +134,21 @@ private slots:
     void anteprima();
     void dallaScheda();
 
-public slots:
-    void ApriUrl(const QUrl &u) { aperti_ << u.toLocalFile(); }
-
 private:
     QTemporaryDir dir_;
-    QStringList aperti_;
+    std::optional<RaccoglitoreUrl> desktop_;
 };
 
 void TestStampaScheda::initTestCase()
 {
     QVERIFY(dir_.isValid());
     InstallaSostituzioniFont();
-    QDesktopServices::setUrlHandler("file", this, "ApriUrl");
+    desktop_.emplace(QStringList{"file"});
 }
 
 void TestStampaScheda::init()
 {
-    aperti_.clear();
+    desktop_->aperti.clear();
     ImpostaCartellaProgramma(dir_.path() + "/");
     ImpostaOrologio(kMomento);
     QFile::remove(dir_.filePath("Contatto.pdf"));
@@ -162,7 +161,7 @@ void TestStampaScheda::cleanup()
     ImpostaCartellaProgramma(QString());
 }
 
-void TestStampaScheda::cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
+void TestStampaScheda::cleanupTestCase() { desktop_.reset(); }
 
 // Rows whose value is made of two fields, and the trimming of each part.
 void TestStampaScheda::righe_data()
@@ -291,7 +290,7 @@ void TestStampaScheda::pdfAperto()
     QCOMPARE(r.Box()[0].bottoni, QMessageBox::Yes | QMessageBox::No);
     const QString path = CartellaProgramma() + "Contatto.pdf";
     QVERIFY(QFile::exists(path));
-    QCOMPARE(aperti_, aperto ? QStringList{path} : QStringList());
+    QCOMPARE(desktop_->File(), aperto ? QStringList{path} : QStringList());
 }
 
 // Printing goes through the print-to-PDF switch: the printed page labels the

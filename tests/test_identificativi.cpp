@@ -3,37 +3,13 @@
 // the comments show the sums for a few of them.
 #include <QtTest>
 
+#include "TestiControlli.h"
 #include "identifiers/Controlli.h"
 
 Q_DECLARE_METATYPE(Verdetto)
 Q_DECLARE_METATYPE(TipoBox)
 
 namespace {
-
-const QString kCfLunghezza =
-    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
-const QString kCfValido = QStringLiteral("Il codice fiscale digitato è VALIDO.");
-const QString kCfErrato = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-
-const QString kPivaLunghezza =
-    QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-const QString kPivaValido = QStringLiteral(
-    "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato dall'Ufficio IVA "
-    "del Comune di ");
-const QString kPivaErrato = QStringLiteral(
-    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
-    "fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
-
-const QString kCartaVuota = QStringLiteral(
-    "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
-const QString kCartaErrata = QStringLiteral(
-    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
-    "informazioni relative al tipo di carta di credito.");
-
-const QString kIbanLunghezza =
-    QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
-const QString kIbanValido = QStringLiteral("L'IBAN digitato è VALIDO.");
-const QString kIbanErrato = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 
 // The parts every verdict shares: a length warning keeps the window open and
 // sends the focus back to the field; a verdict closes the window.
@@ -313,11 +289,7 @@ void TestIdentificativi::carta()
     else if (tipo.isEmpty())
         VerificaEsito(e, Verdetto::Valido, TipoBox::Nessuno, QString(), QString());
     else
-        VerificaEsito(e, Verdetto::Valido, TipoBox::Informazione,
-                      QStringLiteral("Il numero di carta di credito ") + pulito
-                          + QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ")
-                          + tipo + u'.',
-                      QString());
+        VerificaEsito(e, Verdetto::Valido, TipoBox::Informazione, CartaValida(pulito, tipo), QString());
 }
 
 // -------------------------------------------------------------------------- IBAN

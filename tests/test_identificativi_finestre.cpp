@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Modali.h"
+#include "TestiControlli.h"
 #include "app/Stile.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
@@ -61,33 +62,6 @@ struct Finestra {
     }
     bool pronta() const { return w && campo && btnControlla; }
 };
-
-const QString kCfLunghezza =
-    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
-const QString kCfValido = QStringLiteral("Il codice fiscale digitato è VALIDO.");
-const QString kCfErrato = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-const QString kPivaLunghezza =
-    QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-const QString kPivaValido = QStringLiteral(
-    "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato dall'Ufficio IVA "
-    "del Comune di ");
-const QString kPivaErrato = QStringLiteral(
-    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
-    "fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
-const QString kCartaVuota = QStringLiteral(
-    "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
-const QString kCartaErrata = QStringLiteral(
-    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
-    "informazioni relative al tipo di carta di credito.");
-QString CartaValida(const QString &numero, const QString &tipo)
-{
-    return QStringLiteral("Il numero di carta di credito ") + numero
-           + QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") + tipo + u'.';
-}
-const QString kIbanLunghezza =
-    QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
-const QString kIbanValido = QStringLiteral("L'IBAN digitato è VALIDO.");
-const QString kIbanErrato = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 
 // Types `testo` into w one key at a time (accented letters too); "←" is the
 // Left arrow key and "⌫" Backspace.

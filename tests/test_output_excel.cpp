@@ -7,8 +7,8 @@
 #include "output/FoglioExcel.h"
 #include "LibreOffice.h"
 #include "test_output_risposte.h"
+#include "Desktop.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <optional>
 #include <stdexcept>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -98,7 +99,7 @@ class TestExcel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
+    void cleanupTestCase() { desktop_.reset(); }
     void init();
     void cleanup();
     void byteEsatti_data();
@@ -120,20 +121,18 @@ private slots:
 
 private:
     QTemporaryDir dir_;
-    QStringList aperti_; // what the window handed to the desktop
-public slots:
-    void ApriUrl(const QUrl &u) { aperti_ << u.toLocalFile(); }
+    std::optional<RaccoglitoreUrl> desktop_; // what the window handed to the desktop
 };
 
 void TestExcel::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    QDesktopServices::setUrlHandler("file", this, "ApriUrl");
+    desktop_.emplace(QStringList{"file"});
 }
 
 void TestExcel::init()
 {
-    aperti_.clear();
+    desktop_->aperti.clear();
     ImpostaCartellaProgramma(dir_.path() + "/");
     QFile::remove(dir_.filePath(kFile));
 }
@@ -277,7 +276,7 @@ void TestExcel::esportaDallaFinestra()
                                               {{"1", "05/03/2024", "Richiamare", "Anna"}, {"2", "06/03/2024", "", "Luca"}});
         QCOMPARE(LeggiFile(path), atteso);
     }
-    QCOMPARE(aperti_, aperto ? QStringList{path} : QStringList());
+    QCOMPARE(desktop_->File(), aperto ? QStringList{path} : QStringList());
     QVERIFY(w.isVisible()); // the window stays open, its grid unchanged
     QCOMPARE(w.grdRecords->model()->rowCount(), 2);
 }
@@ -344,7 +343,7 @@ void TestExcel::esportazioneFallita()
     QCOMPARE(r.Box()[1].testo, QString::fromUtf8(kErroreEsportazione));
     QCOMPARE(r.Box()[1].icona, QMessageBox::NoIcon);
     QCOMPARE(r.Box()[1].bottoni, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(aperti_.isEmpty());
+    QVERIFY(desktop_->aperti.isEmpty());
     QCOMPARE(w.grdRecords->model()->rowCount(), 2);
 }
 

@@ -1,5 +1,7 @@
 // The hub and the information and credits windows: controls, links, the way
 // to the apps, the modal windows and the end of the program.
+#include "Desktop.h"
+#include "Modali.h"
 #include "app/Cartella.h"
 #include "app/Stile.h"
 #include "app/TfrmAvvio.h"
@@ -8,7 +10,6 @@
 #include "app/TfrmSplash.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -18,22 +19,6 @@
 
 #include <functional>
 #include <memory>
-
-class Raccoglitore : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> aperti;
-public slots:
-    void apri(const QUrl &u) { aperti << u; }
-};
-
-struct ChiudiModale {
-    ~ChiudiModale()
-    {
-        if (QWidget *w = QApplication::activeModalWidget()) w->close();
-    }
-};
 
 namespace {
 
@@ -124,8 +109,7 @@ void TestShellFinestre::collegamenti()
 {
     QFETCH(QString, classe);
     QFETCH(QString, controllo);
-    Raccoglitore r;
-    for (const char *schema : {"mailto", "http", "https"}) QDesktopServices::setUrlHandler(schema, &r, "apri");
+    RaccoglitoreUrl r({"mailto", "http", "https"});
     auto w = Crea(classe);
     w->setWindowState(Qt::WindowNoState);
     w->show();
@@ -143,7 +127,6 @@ void TestShellFinestre::collegamenti()
     QVERIFY(r.aperti.isEmpty());
     QTest::mouseRelease(cliccato, Qt::LeftButton);
     if (link) QCOMPARE(link->Colore().rgba(), Stile::Colore::Link);
-    for (const char *schema : {"mailto", "http", "https"}) QDesktopServices::unsetUrlHandler(schema);
 
     QCOMPARE(r.aperti.size(), 1);
     const QUrl u = r.aperti[0];

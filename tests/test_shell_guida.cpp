@@ -1,11 +1,12 @@
 // Help pages: the body text and the help window that shows them.
+#include "Desktop.h"
+#include "Modali.h"
 #include "app/Cartella.h"
 #include "app/Guida.h"
 #include "app/Stile.h"
 #include "app/TfrmGuida.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -16,24 +17,6 @@
 #include <QtTest>
 
 #include <functional>
-
-class Raccoglitore : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> aperti;
-public slots:
-    void apri(const QUrl &u) { aperti << u; }
-};
-
-// Closes whatever modal window is open when it goes out of scope, so that a
-// failed check cannot leave the test waiting on it.
-struct ChiudiModale {
-    ~ChiudiModale()
-    {
-        if (QWidget *w = QApplication::activeModalWidget()) w->close();
-    }
-};
 
 class TestShellGuida : public QObject
 {
@@ -136,8 +119,7 @@ void TestShellGuida::linkPdf()
     ImpostaCartellaProgramma(cartella);
     QCOMPARE(ComandoGuidaPdf(), '"' + CartellaProgramma() + "Guida.pdf\"");
 
-    Raccoglitore r;
-    QDesktopServices::setUrlHandler("file", &r, "apri");
+    RaccoglitoreUrl r({"file"});
     TfrmGuida g;
     g.show();
     auto *link = g.findChild<Stile::TLink *>("lnkWeb");
@@ -150,7 +132,6 @@ void TestShellGuida::linkPdf()
     QVERIFY(r.aperti.isEmpty());
     QTest::mouseRelease(cliccato, Qt::LeftButton);
     QCOMPARE(link->Colore().rgba(), Stile::Colore::Link);
-    QDesktopServices::unsetUrlHandler("file");
     ImpostaCartellaProgramma(QString());
 
     QCOMPARE(r.aperti.size(), 1);

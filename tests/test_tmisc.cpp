@@ -1,18 +1,9 @@
 // What TMisc::Open hands to the desktop.
+#include "Desktop.h"
 #include "app/TMisc.h"
 
-#include <QDesktopServices>
 #include <QUrlQuery>
 #include <QtTest>
-
-class Raccoglitore : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> aperti;
-public slots:
-    void apri(const QUrl &u) { aperti << u; }
-};
 
 class TestTMisc : public QObject
 {
@@ -81,13 +72,9 @@ void TestTMisc::indirizziWeb()
 
 void TestTMisc::consegnaAlDesktop()
 {
-    Raccoglitore r;
-    QDesktopServices::setUrlHandler("mailto", &r, "apri");
-    QDesktopServices::setUrlHandler("file", &r, "apri");
+    RaccoglitoreUrl r({"mailto", "file"});
     TMisc::Open("\"mailto:x@y.it\"");
     TMisc::Open("\"/tmp/Guida.pdf\"");
-    QDesktopServices::unsetUrlHandler("mailto");
-    QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(r.aperti.size(), 2);
     QCOMPARE(r.aperti[0].path(), QString("x@y.it"));
     QCOMPARE(r.aperti[1].toLocalFile(), QString("/tmp/Guida.pdf"));
