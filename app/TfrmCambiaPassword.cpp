@@ -8,10 +8,12 @@
 #include "storage/Testo.h"
 
 #include <QCloseEvent>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QPainter>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -45,7 +47,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setEnabled(false);
-    cmdOK->setProperty("primario", true);
+    Stile::Principale(cmdOK);
     cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName("cmdEsci");
     for (QPushButton *b : {cmdOK, cmdEsci}) {
@@ -54,34 +56,50 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
         b->setCursor(Qt::PointingHandCursor);
     }
 
-    auto *banner = new QLabel(this);
-    banner->setObjectName("imgLogo");
-    banner->setPixmap(Stile::Banner(QSize(460, 90), QStringLiteral("Cambia password"),
-                                    QStringLiteral("Scegli una nuova password di accesso"), devicePixelRatioF()));
+    auto *banner = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(460, 90), this);
+    banner->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
+        Stile::DisegnaBanner(p, r, QStringLiteral("Cambia password"),
+                             QStringLiteral("Scegli una nuova password di accesso"));
+    });
+    banner->setFixedHeight(90);
 
-    auto *form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *form = new QGridLayout;
     form->setHorizontalSpacing(14);
     form->setVerticalSpacing(12);
-    form->addRow(QStringLiteral("Vecchia password:"), txtPasswordOld);
-    form->addRow(QStringLiteral("Nuova password:"), txtPasswordNew);
-    form->addRow(QStringLiteral("Conferma nuova password:"), txtConferma);
+    const QList<QPair<QString, QLineEdit *>> righe = {{QStringLiteral("Vecchia password:"), txtPasswordOld},
+                                                      {QStringLiteral("Nuova password:"), txtPasswordNew},
+                                                      {QStringLiteral("Conferma nuova password:"), txtConferma}};
+    for (int i = 0; i < righe.size(); ++i) {
+        form->addWidget(new QLabel(righe[i].first, this), i, 0, Qt::AlignRight | Qt::AlignVCenter);
+        form->addWidget(righe[i].second, i, 1);
+    }
 
-    auto *bottoni = new QHBoxLayout;
+    auto *piede = new QWidget(this);
+    piede->setObjectName("panPiede");
+    piede->setAttribute(Qt::WA_StyledBackground);
+    piede->setStyleSheet(QStringLiteral("QWidget#panPiede { background: #F3F6FA; border-top: 1px solid #DDE4EC; }"));
+    piede->setFixedHeight(64);
+    auto *bottoni = new QHBoxLayout(piede);
+    bottoni->setContentsMargins(24, 0, 24, 0);
+    bottoni->setSpacing(10);
     bottoni->addStretch();
     bottoni->addWidget(cmdOK);
     bottoni->addWidget(cmdEsci);
 
     auto *corpo = new QVBoxLayout;
-    corpo->setContentsMargins(24, 16, 24, 20);
-    corpo->setSpacing(16);
+    corpo->setContentsMargins(24, 20, 24, 24);
     corpo->addLayout(form);
-    corpo->addLayout(bottoni);
 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
     l->addWidget(banner);
     l->addLayout(corpo);
+    l->addWidget(piede);
+    setAutoFillBackground(true);
+    QPalette bianco = palette();
+    bianco.setColor(QPalette::Window, Qt::white);
+    setPalette(bianco);
     setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);

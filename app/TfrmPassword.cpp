@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QPalette>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,15 +25,14 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral(" Pratovia - Accesso al programma"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto *imgLogo = new QLabel(this);
-    imgLogo->setObjectName("imgLogo");
-    imgLogo->setPixmap(Stile::Banner(QSize(440, 120), QStringLiteral("Pratovia"),
-                                     QStringLiteral("Accesso al programma"), devicePixelRatioF()));
-    imgLogo->setAlignment(Qt::AlignCenter);
+    auto *imgLogo = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(440, 120), this);
+    imgLogo->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
+        Stile::DisegnaBanner(p, r, QStringLiteral("Pratovia"), QStringLiteral("Accesso al programma"));
+    });
+    imgLogo->setFixedHeight(120);
 
     auto *lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName("lblRigo05");
-    lblRigo05->setAlignment(Qt::AlignCenter);
 
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName("txtPassword");
@@ -47,7 +48,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setEnabled(false);
-    cmdOK->setProperty("primario", true);
+    Stile::Principale(cmdOK);
     cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
     cmdEsci->setObjectName("cmdEsci");
     btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
@@ -57,25 +58,37 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
         b->setCursor(Qt::PointingHandCursor);
     }
 
-    auto *bottoni = new QHBoxLayout;
+    // White body, buttons on a light band along the bottom.
+    auto *piede = new QWidget(this);
+    piede->setObjectName("panPiede");
+    piede->setAttribute(Qt::WA_StyledBackground);
+    piede->setStyleSheet(QStringLiteral("QWidget#panPiede { background: #F3F6FA; border-top: 1px solid #DDE4EC; }"));
+    piede->setFixedHeight(64);
+    auto *bottoni = new QHBoxLayout(piede);
+    bottoni->setContentsMargins(24, 0, 24, 0);
+    bottoni->setSpacing(10);
     bottoni->addWidget(btnCambiaPassword);
     bottoni->addStretch();
     bottoni->addWidget(cmdOK);
     bottoni->addWidget(cmdEsci);
 
     auto *corpo = new QVBoxLayout;
-    corpo->setContentsMargins(28, 12, 28, 22);
-    corpo->setSpacing(12);
+    corpo->setContentsMargins(28, 20, 28, 26);
+    corpo->setSpacing(10);
     corpo->addWidget(lblRigo05);
     corpo->addWidget(txtPassword);
-    corpo->addSpacing(6);
-    corpo->addLayout(bottoni);
 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
     l->addWidget(imgLogo);
     l->addLayout(corpo);
+    l->addStretch();
+    l->addWidget(piede);
+    setAutoFillBackground(true);
+    QPalette bianco = palette();
+    bianco.setColor(QPalette::Window, Qt::white);
+    setPalette(bianco);
     setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
 
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::AggiornaOK);
