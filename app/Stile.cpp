@@ -302,6 +302,251 @@ void SimboloLucchetto(QPainter &p, const QColor &c)
     Riempi(p);
 }
 
+// A sheet with its top right corner folded, inside r.
+void Foglio(QPainter &p, const QColor &c, const QRectF &r, qreal piega, qreal spessore)
+{
+    QPainterPath foglio;
+    foglio.moveTo(r.left(), r.top());
+    foglio.lineTo(r.right() - piega, r.top());
+    foglio.lineTo(r.right(), r.top() + piega);
+    foglio.lineTo(r.right(), r.bottom());
+    foglio.lineTo(r.left(), r.bottom());
+    foglio.closeSubpath();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, spessore));
+    p.drawPath(foglio);
+    QPainterPath angolo;
+    angolo.moveTo(r.right() - piega, r.top());
+    angolo.lineTo(r.right() - piega, r.top() + piega);
+    angolo.lineTo(r.right(), r.top() + piega);
+    p.drawPath(angolo);
+}
+
+// Clears a disc around `centro` so that what follows stands apart.
+void Scava(QPainter &p, QPointF centro, qreal raggio)
+{
+    Taglia(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(centro, raggio, raggio);
+    Riempi(p);
+}
+
+void SimboloNuovo(QPainter &p, const QColor &c)
+{
+    Foglio(p, c, QRectF(16, 8, 56, 80), 18, 7);
+    const QPointF centro(70, 72);
+    Scava(p, centro, 25);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(centro, 19, 19);
+    Taglia(p);
+    p.setPen(Tratto(Qt::black, 7));
+    p.drawLine(QPointF(70, 62), QPointF(70, 82));
+    p.drawLine(QPointF(60, 72), QPointF(80, 72));
+    Riempi(p);
+}
+
+void SimboloDuplica(QPainter &p, const QColor &c)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 7));
+    p.drawRoundedRect(QRectF(36, 10, 50, 60), 8, 8);
+    Taglia(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(7, 23, 64, 74), 12, 12);
+    Riempi(p);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(14, 30, 50, 60), 8, 8);
+    Taglia(p);
+    p.setPen(Tratto(Qt::black, 6));
+    p.drawLine(QPointF(27, 48), QPointF(51, 48));
+    p.drawLine(QPointF(27, 60), QPointF(51, 60));
+    p.drawLine(QPointF(27, 72), QPointF(43, 72));
+    Riempi(p);
+}
+
+void SimboloAllega(QPainter &p, const QColor &c)
+{
+    // A paper clip standing on end, then tilted to the right.
+    QPainterPath filo;
+    filo.moveTo(15, -22);
+    filo.lineTo(15, 20);
+    filo.arcTo(QRectF(-15, 5, 30, 30), 0, -180);
+    filo.lineTo(-15, -26);
+    filo.arcTo(QRectF(-15, -36, 20, 20), 180, -180);
+    filo.lineTo(5, 14);
+    p.save();
+    p.translate(50, 50);
+    p.rotate(40);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 7.5));
+    p.drawPath(filo);
+    p.restore();
+}
+
+void SimboloSalva(QPainter &p, const QColor &c)
+{
+    QPainterPath corpo;
+    corpo.moveTo(20, 12);
+    corpo.lineTo(70, 12);
+    corpo.lineTo(88, 30);
+    corpo.lineTo(88, 80);
+    corpo.quadTo(88, 88, 80, 88);
+    corpo.lineTo(20, 88);
+    corpo.quadTo(12, 88, 12, 80);
+    corpo.lineTo(12, 20);
+    corpo.quadTo(12, 12, 20, 12);
+    corpo.closeSubpath();
+    p.fillPath(corpo, c);
+    Taglia(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(27, 12, 38, 24), 3, 3);
+    p.drawRoundedRect(QRectF(24, 52, 52, 36), 4, 4);
+    Riempi(p);
+    p.setBrush(c);
+    p.drawRect(QRectF(52, 16, 8, 16));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 4));
+    p.drawLine(QPointF(33, 64), QPointF(67, 64));
+    p.drawLine(QPointF(33, 75), QPointF(67, 75));
+}
+
+// A magnifier: lens centred on `centro`, handle down to the right.
+void Lente(QPainter &p, const QColor &c, QPointF centro, qreal raggio, qreal spessore, qreal manico)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(c, spessore));
+    p.drawEllipse(centro, raggio, raggio);
+    const qreal d = (raggio + spessore / 2) / M_SQRT2;
+    p.setPen(Tratto(c, spessore * 1.5));
+    p.drawLine(centro + QPointF(d, d), centro + QPointF(d + manico, d + manico));
+}
+
+void SimboloTrova(QPainter &p, const QColor &c)
+{
+    Lente(p, c, QPointF(42, 42), 26, 8, 24);
+}
+
+void SimboloAnteprima(QPainter &p, const QColor &c)
+{
+    Foglio(p, c, QRectF(12, 8, 56, 80), 18, 7);
+    p.setPen(Tratto(c, 5));
+    p.drawLine(QPointF(24, 32), QPointF(44, 32));
+    p.drawLine(QPointF(24, 44), QPointF(40, 44));
+    const QPointF centro(62, 62);
+    Scava(p, centro, 26);
+    Lente(p, c, centro, 15, 7, 15);
+}
+
+void SimboloStampa(QPainter &p, const QColor &c)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 6));
+    p.drawRect(QRectF(28, 12, 44, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(10, 34, 80, 40), 9, 9);
+    Taglia(p);
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(21, 56, 58, 40));
+    p.drawEllipse(QPointF(76, 46), 4.5, 4.5);
+    Riempi(p);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 6));
+    p.drawRect(QRectF(28, 60, 44, 28));
+    p.setPen(Tratto(c, 4));
+    p.drawLine(QPointF(37, 70), QPointF(63, 70));
+    p.drawLine(QPointF(37, 79), QPointF(55, 79));
+}
+
+void SimboloEsporta(QPainter &p, const QColor &c)
+{
+    // a spreadsheet grid with an arrow leaving it to the upper right
+    const QRectF griglia(10, 30, 58, 58);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(c, 6, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
+    p.drawRoundedRect(griglia, 6, 6);
+    p.setPen(QPen(c, 4));
+    p.drawLine(QPointF(10, 50), QPointF(68, 50));
+    p.drawLine(QPointF(10, 69), QPointF(68, 69));
+    p.drawLine(QPointF(32, 30), QPointF(32, 88));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRect(QRectF(10, 30, 58, 20));
+    Taglia(p);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(68, 32), 24, 24);
+    Riempi(p);
+    p.setPen(Tratto(c, 8));
+    p.drawLine(QPointF(56, 44), QPointF(86, 14));
+    p.drawLine(QPointF(62, 14), QPointF(86, 14));
+    p.drawLine(QPointF(86, 14), QPointF(86, 38));
+}
+
+void SimboloRicontatta(QPainter &p, const QColor &c)
+{
+    p.save();
+    p.translate(0, 24);
+    p.scale(0.76, 0.76);
+    SimboloChiamate(p, c);
+    p.restore();
+    // a round arrow coming back, at the top right
+    const QRectF giro(48, 8, 40, 40);
+    QPainterPath arco;
+    arco.arcMoveTo(giro, 150);
+    arco.arcTo(giro, 150, -250);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 7));
+    p.drawPath(arco);
+    // arrow head at the start, pointing back the way it came
+    const QPointF punta = arco.pointAtPercent(0);
+    const qreal angolo = arco.angleAtPercent(0);
+    QTransform t;
+    t.translate(punta.x(), punta.y());
+    t.rotate(-angolo);
+    QPolygonF testa;
+    testa << t.map(QPointF(-9, 0)) << t.map(QPointF(5, -11)) << t.map(QPointF(5, 11));
+    p.setPen(Tratto(c, 4));
+    p.setBrush(c);
+    p.drawPolygon(testa);
+}
+
+// The browse arrows: a chevron pointing left, with a bar for the first one;
+// the right ones are the same mirrored.
+void SimboloSfoglia(QPainter &p, const QColor &c, bool fine, bool destra)
+{
+    p.save();
+    if (destra) {
+        p.translate(100, 0);
+        p.scale(-1, 1);
+    }
+    const qreal dx = fine ? 8 : 0;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(c, 12));
+    QPolygonF punta;
+    punta << QPointF(66 + dx, 16) << QPointF(32 + dx, 50) << QPointF(66 + dx, 84);
+    p.drawPolyline(punta);
+    if (fine) p.drawLine(QPointF(20, 16), QPointF(20, 84));
+    p.restore();
+}
+
+void SimboloControlla(QPainter &p, const QColor &c)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(50, 50), 42, 42);
+    Taglia(p);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Tratto(Qt::black, 10));
+    QPolygonF spunta;
+    spunta << QPointF(29, 51) << QPointF(44, 66) << QPointF(72, 37);
+    p.drawPolyline(spunta);
+    Riempi(p);
+}
+
 void DisegnaSimbolo100(QPainter &p, Stile::Simbolo s, const QColor &c)
 {
     using S = Stile::Simbolo;
@@ -318,6 +563,20 @@ void DisegnaSimbolo100(QPainter &p, Stile::Simbolo s, const QColor &c)
     case S::Email: SimboloEmail(p, c); break;
     case S::Pdf: SimboloPdf(p, c); break;
     case S::Lucchetto: SimboloLucchetto(p, c); break;
+    case S::Nuovo: SimboloNuovo(p, c); break;
+    case S::Duplica: SimboloDuplica(p, c); break;
+    case S::Allega: SimboloAllega(p, c); break;
+    case S::Salva: SimboloSalva(p, c); break;
+    case S::Trova: SimboloTrova(p, c); break;
+    case S::Anteprima: SimboloAnteprima(p, c); break;
+    case S::Stampa: SimboloStampa(p, c); break;
+    case S::Esporta: SimboloEsporta(p, c); break;
+    case S::Ricontatta: SimboloRicontatta(p, c); break;
+    case S::Primo: SimboloSfoglia(p, c, true, false); break;
+    case S::Indietro: SimboloSfoglia(p, c, false, false); break;
+    case S::Avanti: SimboloSfoglia(p, c, false, true); break;
+    case S::Ultimo: SimboloSfoglia(p, c, true, true); break;
+    case S::Controlla: SimboloControlla(p, c); break;
     }
 }
 
@@ -563,6 +822,20 @@ QColor ColoreSimbolo(Simbolo s)
     case Simbolo::Email: return QColor(0x16, 0x8B, 0xC4);
     case Simbolo::Pdf: return QColor(0xD3, 0x2F, 0x2F);
     case Simbolo::Lucchetto: return QColor(Colore::Primario);
+    case Simbolo::Nuovo: return QColor(0x37, 0x9B, 0x57);
+    case Simbolo::Duplica: return QColor(0x2F, 0x6F, 0xD6);
+    case Simbolo::Allega: return QColor(0x75, 0x5B, 0xD1);
+    case Simbolo::Salva: return QColor(Colore::Primario);
+    case Simbolo::Trova: return QColor(0x16, 0x8B, 0xC4);
+    case Simbolo::Anteprima: return QColor(0x0E, 0x96, 0x88);
+    case Simbolo::Stampa: return QColor(0x4A, 0x5A, 0x6C);
+    case Simbolo::Esporta: return QColor(0x1E, 0x7B, 0x45);
+    case Simbolo::Ricontatta: return QColor(0xE3, 0x7B, 0x2C);
+    case Simbolo::Primo:
+    case Simbolo::Indietro:
+    case Simbolo::Avanti:
+    case Simbolo::Ultimo: return QColor(Colore::Primario);
+    case Simbolo::Controlla: return QColor(0x37, 0x9B, 0x57);
     }
     return QColor(Colore::Primario);
 }

@@ -56,6 +56,20 @@ enum class Simbolo {
     Email,
     Pdf,
     Lucchetto, // password
+    Nuovo,      // new sheet
+    Duplica,    // two sheets
+    Allega,     // paper clip
+    Salva,      // disk
+    Trova,      // magnifier
+    Anteprima,  // sheet under a magnifier
+    Stampa,     // printer
+    Esporta,    // grid with an arrow going out
+    Ricontatta, // handset with a return arrow
+    Primo,      // |<
+    Indietro,   // <
+    Avanti,     // >
+    Ultimo,     // >|
+    Controlla,  // check mark in a circle
 };
 
 // The colour that goes with a symbol (badge background).

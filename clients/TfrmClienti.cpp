@@ -178,45 +178,50 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
         b->installEventFilter(this);
         return b;
     };
-    QStyle *st = style();
-    auto glifo = [](Stile::Simbolo s) { return QIcon(Stile::Glifo(s, 32, QColor(Stile::Colore::Primario))); };
-    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), st->standardIcon(QStyle::SP_FileIcon),
+    // The drawn symbols, sharp at each size the buttons show them.
+    const qreal dpr = devicePixelRatioF();
+    auto glifo = [dpr](Stile::Simbolo s, QRgb colore = Stile::Colore::Primario) {
+        QIcon icona;
+        for (int lato : {16, 22, 32}) icona.addPixmap(Stile::Glifo(s, lato, QColor(colore), dpr));
+        return icona;
+    };
+    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), glifo(Stile::Simbolo::Nuovo),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."));
-    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), st->standardIcon(QStyle::SP_FileLinkIcon),
+    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), glifo(Stile::Simbolo::Duplica),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), st->standardIcon(QStyle::SP_DirOpenIcon),
+    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), glifo(Stile::Simbolo::Allega),
              QStringLiteral("Allega file alla scheda corrente."));
-    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), st->standardIcon(QStyle::SP_DialogSaveButton),
+    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), glifo(Stile::Simbolo::Salva, Stile::Colore::Carta),
              QStringLiteral("Salva la scheda corrente in archivio."));
-    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), st->standardIcon(QStyle::SP_FileDialogContentsView),
+    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), glifo(Stile::Simbolo::Trova),
              QStringLiteral("Trova una scheda in archivio."));
-    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"),
-             st->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Visualizza l'anteprima di stampa."));
-    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), st->standardIcon(QStyle::SP_ComputerIcon),
+    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), glifo(Stile::Simbolo::Anteprima),
+             QStringLiteral("Visualizza l'anteprima di stampa."));
+    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), glifo(Stile::Simbolo::Stampa),
              QStringLiteral("Stampa la scheda corrente."));
     pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), glifo(Stile::Simbolo::Pdf),
              QStringLiteral("Esporta la scheda in formato PDF."));
-    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), glifo(Stile::Simbolo::Chiamate),
+    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), glifo(Stile::Simbolo::Ricontatta),
              QStringLiteral("Visualizza il riepilogo dei clienti da ricontattare."));
-    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), st->standardIcon(QStyle::SP_DriveHDIcon),
+    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), glifo(Stile::Simbolo::Esporta),
              QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
     pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), glifo(Stile::Simbolo::Guida),
              QStringLiteral("Visualizza la guida in linea."));
     pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), glifo(Stile::Simbolo::Esci),
              QStringLiteral("Esci dalla schermata di lavoro corrente."));
-    pulsante(cmdPrimo, "cmdPrimo", QString(), st->standardIcon(QStyle::SP_MediaSkipBackward),
+    pulsante(cmdPrimo, "cmdPrimo", QString(), glifo(Stile::Simbolo::Primo),
              QStringLiteral("Visualizza la prima scheda in archivio."));
-    pulsante(cmdIndietro, "cmdIndietro", QString(), st->standardIcon(QStyle::SP_MediaSeekBackward),
+    pulsante(cmdIndietro, "cmdIndietro", QString(), glifo(Stile::Simbolo::Indietro),
              QStringLiteral("Visualizza la scheda precedente in archivio."));
-    pulsante(cmdAvanti, "cmdAvanti", QString(), st->standardIcon(QStyle::SP_MediaSeekForward),
+    pulsante(cmdAvanti, "cmdAvanti", QString(), glifo(Stile::Simbolo::Avanti),
              QStringLiteral("Visualizza la scheda successiva in archivio."));
-    pulsante(cmdUltimo, "cmdUltimo", QString(), st->standardIcon(QStyle::SP_MediaSkipForward),
+    pulsante(cmdUltimo, "cmdUltimo", QString(), glifo(Stile::Simbolo::Ultimo),
              QStringLiteral("Visualizza l'ultima scheda in archivio."));
     pulsante(btnEmail, "btnEmail", QString(), glifo(Stile::Simbolo::Email),
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
     pulsante(btnChiamate, "btnChiamate", QString(), glifo(Stile::Simbolo::Chiamate),
              QStringLiteral("Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate."));
-    const QIcon controlla = st->standardIcon(QStyle::SP_DialogApplyButton);
+    const QIcon controlla = glifo(Stile::Simbolo::Controlla);
     pulsante(btnCodFisc, "btnCodFisc", QString(), controlla,
              QStringLiteral("Controlla il codice fiscale."));
     pulsante(btnCarta, "btnCarta", QString(), controlla,

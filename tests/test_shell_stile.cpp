@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <iterator>
+
 class TestShellStile : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,7 @@ private slots:
     void evidenziaFocus();
     void immaginiDisegnate_data();
     void immaginiDisegnate();
+    void simboliDistinti();
 };
 
 void TestShellStile::initTestCase()
@@ -69,9 +72,13 @@ void TestShellStile::evidenziaFocus()
 void TestShellStile::immaginiDisegnate_data()
 {
     QTest::addColumn<int>("simbolo");
-    const char *nomi[] = {"Clienti", "Chiamate", "Agenda", "Incassi", "Info", "Guida",
-                          "Crediti", "Web",      "Esci",   "Email",   "Pdf",  "Lucchetto"};
-    for (int i = 0; i <= int(Stile::Simbolo::Lucchetto); ++i) QTest::newRow(nomi[i]) << i;
+    const char *nomi[] = {"Clienti",   "Chiamate", "Agenda",     "Incassi", "Info",     "Guida",
+                          "Crediti",   "Web",      "Esci",       "Email",   "Pdf",      "Lucchetto",
+                          "Nuovo",     "Duplica",  "Allega",     "Salva",   "Trova",    "Anteprima",
+                          "Stampa",    "Esporta",  "Ricontatta", "Primo",   "Indietro", "Avanti",
+                          "Ultimo",    "Controlla"};
+    static_assert(std::size(nomi) == int(Stile::Simbolo::Controlla) + 1);
+    for (int i = 0; i <= int(Stile::Simbolo::Controlla); ++i) QTest::newRow(nomi[i]) << i;
 }
 
 // Every symbol draws something of its own, at the asked size and resolution:
@@ -108,6 +115,19 @@ void TestShellStile::immaginiDisegnate()
             }
         }
     QVERIFY(rossi > 40);
+}
+
+// No two symbols come out the same (a mirrored arrow or a missing case of the
+// drawing switch would).
+void TestShellStile::simboliDistinti()
+{
+    QList<QImage> visti;
+    for (int i = 0; i <= int(Stile::Simbolo::Controlla); ++i) {
+        const QImage img = Stile::Glifo(Stile::Simbolo(i), 32, Qt::black).toImage();
+        for (int j = 0; j < visti.size(); ++j)
+            QVERIFY2(img != visti[j], qPrintable(QStringLiteral("%1 = %2").arg(i).arg(j)));
+        visti.append(img);
+    }
 }
 
 QTEST_MAIN(TestShellStile)
