@@ -523,13 +523,13 @@ void SimboloSfoglia(QPainter &p, const QColor &c, bool fine, bool destra)
         p.translate(100, 0);
         p.scale(-1, 1);
     }
-    const qreal dx = fine ? 8 : 0;
+    const qreal dx = fine ? 10 : 0;
     p.setBrush(Qt::NoBrush);
     p.setPen(Tratto(c, 12));
     QPolygonF punta;
     punta << QPointF(66 + dx, 16) << QPointF(32 + dx, 50) << QPointF(66 + dx, 84);
     p.drawPolyline(punta);
-    if (fine) p.drawLine(QPointF(20, 16), QPointF(20, 84));
+    if (fine) p.drawLine(QPointF(17, 16), QPointF(17, 84));
     p.restore();
 }
 
