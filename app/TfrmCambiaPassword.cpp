@@ -1,5 +1,6 @@
 #include "app/TfrmCambiaPassword.h"
 
+#include "app/FinestraAccesso.h"
 #include "app/Finestre.h"
 #include "app/Messaggi.h"
 #include "app/Password.h"
@@ -56,13 +57,6 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
         b->setCursor(Qt::PointingHandCursor);
     }
 
-    auto *banner = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(460, 90), this);
-    banner->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, QStringLiteral("Cambia password"),
-                             QStringLiteral("Scegli una nuova password di accesso"));
-    });
-    banner->setFixedHeight(90);
-
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(14);
     form->setVerticalSpacing(12);
@@ -74,32 +68,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
         form->addWidget(righe[i].second, i, 1);
     }
 
-    auto *piede = new QWidget(this);
-    piede->setObjectName("panPiede");
-    piede->setAttribute(Qt::WA_StyledBackground);
-    piede->setStyleSheet(QStringLiteral("QWidget#panPiede { background: #F3F6FA; border-top: 1px solid #DDE4EC; }"));
-    piede->setFixedHeight(64);
-    auto *bottoni = new QHBoxLayout(piede);
-    bottoni->setContentsMargins(24, 0, 24, 0);
-    bottoni->setSpacing(10);
-    bottoni->addStretch();
-    bottoni->addWidget(cmdOK);
-    bottoni->addWidget(cmdEsci);
-
     auto *corpo = new QVBoxLayout;
     corpo->setContentsMargins(24, 20, 24, 24);
     corpo->addLayout(form);
-
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    l->addWidget(banner);
-    l->addLayout(corpo);
-    l->addWidget(piede);
-    setAutoFillBackground(true);
-    QPalette bianco = palette();
-    bianco.setColor(QPalette::Window, Qt::white);
-    setPalette(bianco);
+    ComponiFinestraAccesso(this, QStringLiteral("Cambia password"),
+                           QStringLiteral("Scegli una nuova password di accesso"), 90, corpo, {}, {cmdOK, cmdEsci});
     setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);

@@ -1,5 +1,6 @@
 #include "app/TfrmPassword.h"
 
+#include "app/FinestraAccesso.h"
 #include "app/Finestre.h"
 #include "app/Messaggi.h"
 #include "app/Password.h"
@@ -24,12 +25,6 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     setObjectName("frmPassword");
     setWindowTitle(QStringLiteral(" Pratovia - Accesso al programma"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
-
-    auto *imgLogo = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(440, 120), this);
-    imgLogo->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, QStringLiteral("Pratovia"), QStringLiteral("Accesso al programma"));
-    });
-    imgLogo->setFixedHeight(120);
 
     auto *lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName("lblRigo05");
@@ -58,37 +53,13 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
         b->setCursor(Qt::PointingHandCursor);
     }
 
-    // White body, buttons on a light band along the bottom.
-    auto *piede = new QWidget(this);
-    piede->setObjectName("panPiede");
-    piede->setAttribute(Qt::WA_StyledBackground);
-    piede->setStyleSheet(QStringLiteral("QWidget#panPiede { background: #F3F6FA; border-top: 1px solid #DDE4EC; }"));
-    piede->setFixedHeight(64);
-    auto *bottoni = new QHBoxLayout(piede);
-    bottoni->setContentsMargins(24, 0, 24, 0);
-    bottoni->setSpacing(10);
-    bottoni->addWidget(btnCambiaPassword);
-    bottoni->addStretch();
-    bottoni->addWidget(cmdOK);
-    bottoni->addWidget(cmdEsci);
-
     auto *corpo = new QVBoxLayout;
     corpo->setContentsMargins(28, 20, 28, 26);
     corpo->setSpacing(10);
     corpo->addWidget(lblRigo05);
     corpo->addWidget(txtPassword);
-
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    l->addWidget(imgLogo);
-    l->addLayout(corpo);
-    l->addStretch();
-    l->addWidget(piede);
-    setAutoFillBackground(true);
-    QPalette bianco = palette();
-    bianco.setColor(QPalette::Window, Qt::white);
-    setPalette(bianco);
+    ComponiFinestraAccesso(this, QStringLiteral("Pratovia"), QStringLiteral("Accesso al programma"), 120, corpo,
+                           {btnCambiaPassword}, {cmdOK, cmdEsci});
     setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
 
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::AggiornaOK);
