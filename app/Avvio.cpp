@@ -1,7 +1,7 @@
 #include "app/Avvio.h"
 
 #include "app/Finestre.h"
-#include "app/Stile.h"
+#include "ui/Stile.h"
 #include "app/TfrmPassword.h"
 #include "output/Stampa.h"
 
@@ -9,15 +9,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-void ImpostaFormati()
-{
-    // Dates "dd/mm/yyyy" and the decimal comma, whatever the system's
-    // regional settings say. The program's own conversions (storage/Formati.h)
-    // never depend on the locale; this makes the toolkit's widgets (calendar,
-    // month names) Italian as well.
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-}
 
 int AvviaProgramma(int argc, char *argv[])
 {

@@ -1,6 +1,6 @@
 #include "app/FinestraAccesso.h"
 
-#include "app/Stile.h"
+#include "ui/Stile.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "app/Finestre.h"
 
-#include "app/Avvio.h"
+#include "storage/Formati.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
@@ -59,6 +59,22 @@ void CreaFinestre()
     dialogo(new TfrmTrovaClienti);
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
+
+    // The shell as the windows see it.
+    TNavigazione nav;
+    nav.mostraHub = [] {
+        if (QWidget *hub = App().hub()) hub->showMaximized();
+    };
+    nav.mostraAccesso = [] {
+        if (auto *login = App().frmPassword) login->RitornaDalCambio();
+    };
+    nav.cambiaPassword = [] {
+        if (auto *w = App().frmCambiaPassword) {
+            w->show();
+            if (App().frmPassword) App().frmPassword->hide();
+        }
+    };
+    ImpostaNavigazione(std::move(nav));
 }
 
 void DistruggiFinestre()
@@ -74,9 +90,5 @@ void DistruggiFinestre()
     delete f.frmAvvio;
     delete f.frmPassword;
     f = Finestre{};
-}
-
-void TerminaProgramma()
-{
-    QCoreApplication::quit();
+    ImpostaNavigazione({});
 }

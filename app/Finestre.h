@@ -9,6 +9,8 @@ class TfrmSplash;
 class TfrmClienti;
 class QWidget;
 
+#include "ui/Navigazione.h"
+
 #include <memory>
 #include <vector>
 
@@ -32,5 +34,3 @@ Finestre &App();
 void CreaFinestre();
 // Destroys them (end of the program, and between tests).
 void DistruggiFinestre();
-// Ends the program.
-void TerminaProgramma();

@@ -1,5 +1,5 @@
 // The general guide of the program, shown from the hub and printed into Guida.pdf.
-#include "app/Guida.h"
+#include "app/GuidaGenerale.h"
 
 PaginaGuida GuidaGenerale()
 {

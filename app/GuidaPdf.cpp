@@ -3,7 +3,7 @@
 // head and "Pagina N di M" at the foot of every page after the first.
 #include "app/GuidaPdf.h"
 
-#include "app/Guida.h"
+#include "app/GuidaGenerale.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>

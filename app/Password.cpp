@@ -1,8 +1,8 @@
 #include "app/Password.h"
 
-#include "app/Cartella.h"
-#include "app/Crypt.h"
-#include "app/IniFile.h"
+#include "storage/Cartella.h"
+#include "storage/Crypt.h"
+#include "storage/IniFile.h"
 #include "storage/Testo.h"
 
 namespace {

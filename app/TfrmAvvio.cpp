@@ -1,9 +1,9 @@
 #include "app/TfrmAvvio.h"
 
-#include "app/Finestre.h"
-#include "app/Guida.h"
-#include "app/Stile.h"
-#include "app/TMisc.h"
+#include "ui/Navigazione.h"
+#include "app/GuidaGenerale.h"
+#include "ui/Stile.h"
+#include "ui/TMisc.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 

@@ -1,11 +1,10 @@
 #include "app/TfrmCambiaPassword.h"
 
 #include "app/FinestraAccesso.h"
-#include "app/Finestre.h"
-#include "app/Messaggi.h"
+#include "ui/Navigazione.h"
+#include "ui/Messaggi.h"
 #include "app/Password.h"
-#include "app/Stile.h"
-#include "app/TfrmPassword.h"
+#include "ui/Stile.h"
 #include "storage/Testo.h"
 
 #include <QCloseEvent>
@@ -138,5 +137,5 @@ void TfrmCambiaPassword::cmdOKClick()
 void TfrmCambiaPassword::done(int r)
 {
     QDialog::done(r);
-    if (auto *login = App().frmPassword) login->RitornaDalCambio();
+    MostraAccesso();
 }

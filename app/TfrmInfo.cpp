@@ -1,7 +1,7 @@
 #include "app/TfrmInfo.h"
 
-#include "app/Stile.h"
-#include "app/TMisc.h"
+#include "ui/Stile.h"
+#include "ui/TMisc.h"
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>

@@ -1,12 +1,10 @@
 #include "app/TfrmPassword.h"
 
 #include "app/FinestraAccesso.h"
-#include "app/Finestre.h"
-#include "app/Messaggi.h"
+#include "ui/Navigazione.h"
+#include "ui/Messaggi.h"
 #include "app/Password.h"
-#include "app/Stile.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
+#include "ui/Stile.h"
 #include "storage/Testo.h"
 
 #include <QCloseEvent>
@@ -99,8 +97,7 @@ void TfrmPassword::cmdOKClick()
 {
     const EsitoLogin esito = VerificaPassword(txtPassword->text());
     if (esito == EsitoLogin::Corretta) {
-        QWidget *hub = App().hub();
-        if (hub) hub->showMaximized();
+        MostraHub();
         hide();
         return;
     }
@@ -118,10 +115,7 @@ void TfrmPassword::cmdEsciClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    if (auto *w = App().frmCambiaPassword) {
-        w->show();
-        hide();
-    }
+    ApriCambioPassword();
 }
 
 void TfrmPassword::RitornaDalCambio()

@@ -1,7 +1,7 @@
 #include "app/TfrmSplash.h"
 
-#include "app/Stile.h"
-#include "app/TMisc.h"
+#include "ui/Stile.h"
+#include "ui/TMisc.h"
 #include "app/TfrmInfo.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 // The credits window.
-#include "app/Stile.h"
+#include "ui/Stile.h"
 
 class QPushButton;
 

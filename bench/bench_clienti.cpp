@@ -2,7 +2,7 @@
 // 169 MB), each measured against a raw read of the same file in the same run.
 // Every list case includes building the sorted list model the window shows.
 #include "BenchComune.h"
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "clients/ListaClienti.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"

@@ -1,6 +1,6 @@
 // Client archive export: filling the grid from 50 000 client cards, alone
 // and as the window does it when it opens.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "clients/TfrmExpClienti.h"
 #include "output/Stampa.h"
 #include "storage/Schede.h"

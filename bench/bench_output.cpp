@@ -1,6 +1,6 @@
 // Output benchmarks: writing a large spreadsheet export and preparing a long
 // printed list.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "output/FoglioExcel.h"
 #include "output/Report.h"
 #include "output/Riepilogo.h"

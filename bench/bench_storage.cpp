@@ -1,7 +1,7 @@
 // Scanning the call register: raw read, filtered search, full decode.
 // 200 000 call cards (about 258 MB), realistic Italian texts.
 #include "BenchComune.h"
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/Filtri.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"

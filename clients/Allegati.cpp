@@ -1,6 +1,6 @@
 #include "clients/Allegati.h"
 
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/Testo.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Guida.h"
+#include "ui/Guida.h"
 
 // The help page of the app "Clienti e Servizi".
 PaginaGuida GuidaClienti();

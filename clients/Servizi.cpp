@@ -1,6 +1,6 @@
 #include "clients/Servizi.h"
 
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/Filtri.h"
 #include "storage/Formati.h"
 #include "storage/TArchivio.h"

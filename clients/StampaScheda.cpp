@@ -1,8 +1,8 @@
 #include "clients/StampaScheda.h"
 
-#include "app/Cartella.h"
-#include "app/Messaggi.h"
-#include "app/TMisc.h"
+#include "storage/Cartella.h"
+#include "ui/Messaggi.h"
+#include "ui/TMisc.h"
 #include "clients/TfrmClienti.h"
 #include "output/Report.h"
 #include "reports/repScheda.h"

@@ -1,7 +1,7 @@
 #include "clients/TfrmAllegaCartella.h"
 
-#include "app/Messaggi.h"
-#include "app/TMisc.h"
+#include "ui/Messaggi.h"
+#include "ui/TMisc.h"
 #include "clients/Allegati.h"
 #include "clients/TfrmClienti.h"
 #include "storage/Testo.h"

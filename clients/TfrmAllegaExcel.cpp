@@ -1,8 +1,7 @@
 #include "clients/TfrmAllegaExcel.h"
 
-#include "app/Avvio.h"
-#include "app/Cartella.h"
-#include "app/Messaggi.h"
+#include "storage/Cartella.h"
+#include "ui/Messaggi.h"
 #include "clients/Servizi.h"
 #include "clients/TfrmClienti.h"
 #include "output/Report.h"

@@ -1,11 +1,11 @@
 #include "clients/TfrmClienti.h"
 
-#include "app/Finestre.h"
-#include "app/GestoreScheda.h"
-#include "app/Guida.h"
-#include "app/Messaggi.h"
-#include "app/Stile.h"
-#include "app/TMisc.h"
+#include "ui/Navigazione.h"
+#include "ui/GestoreScheda.h"
+#include "ui/Guida.h"
+#include "ui/Messaggi.h"
+#include "ui/Stile.h"
+#include "ui/TMisc.h"
 #include "clients/GuidaClienti.h"
 #include "storage/Testo.h"
 
@@ -506,7 +506,7 @@ void TfrmClienti::showEvent(QShowEvent *e)
 void TfrmClienti::closeEvent(QCloseEvent *e)
 {
     e->accept();
-    if (QWidget *hub = App().hub()) hub->showMaximized();
+    MostraHub();
     hide();
 }
 

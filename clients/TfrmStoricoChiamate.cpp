@@ -1,6 +1,6 @@
 #include "clients/TfrmStoricoChiamate.h"
 
-#include "app/Avvio.h"
+#include "storage/Formati.h"
 #include "clients/TfrmClienti.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"

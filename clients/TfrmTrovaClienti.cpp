@@ -1,7 +1,7 @@
 #include "clients/TfrmTrovaClienti.h"
 
-#include "app/Avvio.h"
-#include "app/Messaggi.h"
+#include "storage/Formati.h"
+#include "ui/Messaggi.h"
 #include "clients/TfrmClienti.h"
 #include "output/Avanzamento.h"
 #include "output/Report.h"

@@ -1,7 +1,7 @@
 #include "identifiers/TfrmControllo.h"
 
-#include "app/Avvio.h"
-#include "app/Messaggi.h"
+#include "storage/Formati.h"
+#include "ui/Messaggi.h"
 #include "storage/Testo.h"
 
 #include <QHBoxLayout>

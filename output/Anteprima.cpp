@@ -117,3 +117,12 @@ void TfrmAnteprimaReport::AggiornaPagina()
     if (lblPagina_)
         lblPagina_->setText(QStringLiteral("Pagina %1 di %2").arg(vista_->currentPage()).arg(vista_->pageCount()));
 }
+
+// The preview of a report lives with its window, so the engine does not
+// depend on it.
+void TReport::Anteprima(QWidget *parent)
+{
+    if (!preparato_) Prepara(parent);
+    TfrmAnteprimaReport anteprima(*this, parent);
+    anteprima.exec();
+}

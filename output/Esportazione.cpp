@@ -1,8 +1,8 @@
 #include "output/Esportazione.h"
 
-#include "app/Cartella.h"
-#include "app/Messaggi.h"
-#include "app/TMisc.h"
+#include "storage/Cartella.h"
+#include "ui/Messaggi.h"
+#include "ui/TMisc.h"
 #include "output/Avanzamento.h"
 #include "output/Icone.h"
 

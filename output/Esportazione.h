@@ -14,7 +14,7 @@
 //   };
 //
 // and is used as: TfrmExpChiamate w(this); w.exec();
-#include "app/Guida.h"
+#include "ui/Guida.h"
 #include "output/FoglioExcel.h"
 
 #include <QAbstractTableModel>

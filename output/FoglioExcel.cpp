@@ -1,6 +1,6 @@
 #include "output/FoglioExcel.h"
 
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/ShortText.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "output/PdfInfo.h"
 
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 
 #include <QFile>
 #include <QRegularExpression>

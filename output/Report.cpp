@@ -1,8 +1,7 @@
 #include "output/Report.h"
 
-#include "app/Cartella.h"
-#include "app/Messaggi.h"
-#include "output/Anteprima.h"
+#include "storage/Cartella.h"
+#include "ui/Messaggi.h"
 #include "output/Avanzamento.h"
 #include "output/PdfInfo.h"
 #include "output/Stampa.h"
@@ -771,11 +770,4 @@ bool TReport::Stampa(QWidget *parent)
     bool ok = true;
     for (int c = 0; c < copie && ok; ++c) ok = Disegna(&printer, da, a);
     return ok;
-}
-
-void TReport::Anteprima(QWidget *parent)
-{
-    if (!preparato_) Prepara(parent);
-    TfrmAnteprimaReport anteprima(*this, parent);
-    anteprima.exec();
 }

@@ -1,6 +1,6 @@
 #include "output/TrovaLista.h"
 
-#include "app/Messaggi.h"
+#include "ui/Messaggi.h"
 #include "storage/Filtri.h"
 
 #include <QAbstractButton>

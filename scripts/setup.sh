@@ -5,8 +5,8 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  cmake ninja-build g++ pkg-config python3
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6multimedia6
   gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   fonts-liberation fonts-dejavu qt6-translations-l10n
   libbenchmark-dev

@@ -2,7 +2,18 @@
 
 #include "storage/Testo.h"
 
+#include <QLocale>
+
 #include <limits>
+
+void ImpostaFormati()
+{
+    // Dates "dd/mm/yyyy" and the decimal comma, whatever the system's
+    // regional settings say. The program's own conversions (storage/Formati.h)
+    // never depend on the locale; this makes the toolkit's widgets (calendar,
+    // month names) Italian as well.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
 std::optional<qint64> ImportoInCentesimi(const QString &text)
 {

@@ -4,6 +4,9 @@
 #include <QString>
 #include <optional>
 
+// Fixes the formats every window relies on: dates "dd/mm/yyyy", decimal comma.
+void ImpostaFormati();
+
 // Parses an amount with "," as decimal separator (optional sign, digits,
 // optional decimals, optional exponent); no value when it is not a number.
 // The result is exact in hundredths, rounded half up (away from zero).

@@ -1,6 +1,6 @@
 #include "storage/TArchivio.h"
 
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 
 #include <QFileInfo>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Helper process for the concurrency test: appends records to one file, each
 // in its own open-append-close action, and prints the positions it got.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 

@@ -1,7 +1,7 @@
 // Record files: TArchivio, browsing by position and the shared save mechanism.
 #include "Modali.h"
-#include "app/Cartella.h"
-#include "app/GestoreScheda.h"
+#include "storage/Cartella.h"
+#include "ui/GestoreScheda.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 

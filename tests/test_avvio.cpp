@@ -1,9 +1,9 @@
 // Program start: the long-lived windows, their classes and captions.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "app/Finestre.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"

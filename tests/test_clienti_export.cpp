@@ -1,8 +1,8 @@
 // The client archive export and the client call history: what the grids
 // show from the record files, the files they write, and a real spreadsheet
 // program reading those files back.
-#include "app/Cartella.h"
-#include "app/TfrmGuida.h"
+#include "storage/Cartella.h"
+#include "ui/TfrmGuida.h"
 #include "clients/TfrmClienti.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmStoricoChiamate.h"

@@ -1,7 +1,7 @@
 // The client search and the clients to recontact: list lines, filters,
 // sorting, the double click in every mode, find, printing, the keyboard.
-#include "app/Cartella.h"
-#include "app/Stile.h"
+#include "storage/Cartella.h"
+#include "ui/Stile.h"
 #include "clients/ListaClienti.h"
 #include "clients/TfrmClienti.h"
 #include "clients/TfrmRicontatta.h"

@@ -1,7 +1,7 @@
 // The client card through the real window.
 #include "Desktop.h"
 #include "Modali.h"
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "app/Finestre.h"
 #include "app/TfrmAvvio.h"
 #include "clients/TfrmClienti.h"

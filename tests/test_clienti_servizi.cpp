@@ -3,8 +3,8 @@
 // the real client card as owner, plus the plain rules behind them.
 #include "Desktop.h"
 #include "Modali.h"
-#include "app/Cartella.h"
-#include "app/Stile.h"
+#include "storage/Cartella.h"
+#include "ui/Stile.h"
 #include "clients/Allegati.h"
 #include "clients/Servizi.h"
 #include "clients/TfrmAllegaCartella.h"

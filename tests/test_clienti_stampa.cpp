@@ -1,7 +1,7 @@
 // The client sheet: its rows built from the card's texts, and the real
 // outputs read back with poppler (the PDF "Contatto.pdf", the printed page
 // through the print-to-PDF switch) and the preview window.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "clients/StampaScheda.h"
 #include "clients/TfrmClienti.h"
 #include "output/Anteprima.h"

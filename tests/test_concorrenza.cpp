@@ -1,5 +1,5 @@
 // Several processes appending to one record file at the same moment.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 

@@ -1,6 +1,6 @@
 // Password scrambling and the INI key editor of the password file.
-#include "app/Crypt.h"
-#include "app/IniFile.h"
+#include "storage/Crypt.h"
+#include "storage/IniFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

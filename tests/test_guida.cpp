@@ -1,5 +1,5 @@
 // The general guide: its text, and the PDF made from it.
-#include "app/Guida.h"
+#include "app/GuidaGenerale.h"
 #include "app/GuidaPdf.h"
 
 #include <QFile>

@@ -13,7 +13,7 @@
 
 #include "Modali.h"
 #include "TestiControlli.h"
-#include "app/Stile.h"
+#include "ui/Stile.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmControllo.h"

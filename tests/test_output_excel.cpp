@@ -1,7 +1,7 @@
 // The spreadsheet file and the export window: exact bytes, escaping, the
 // code page, failures, the window's questions and grid, and a real
 // spreadsheet program reading the file back.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "output/Avanzamento.h"
 #include "output/Esportazione.h"
 #include "output/FoglioExcel.h"

@@ -1,6 +1,6 @@
 // The report engine and the printed list, checked on real output: PDF files
 // read back with poppler's pdftotext, pdfinfo and pdffonts.
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 #include "output/Anteprima.h"
 #include "output/Avanzamento.h"
 #include "output/Report.h"

@@ -1,9 +1,9 @@
 // Login and password change through the real windows.
 #include "Modali.h"
-#include "app/Cartella.h"
-#include "app/Crypt.h"
+#include "storage/Cartella.h"
+#include "storage/Crypt.h"
 #include "app/Finestre.h"
-#include "app/IniFile.h"
+#include "storage/IniFile.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"

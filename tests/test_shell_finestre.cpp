@@ -2,10 +2,10 @@
 // to the apps, the modal windows and the end of the program.
 #include "Desktop.h"
 #include "Modali.h"
-#include "app/Cartella.h"
-#include "app/Stile.h"
+#include "storage/Cartella.h"
+#include "ui/Stile.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 

@@ -1,10 +1,10 @@
 // Help pages: the body text and the help window that shows them.
 #include "Desktop.h"
 #include "Modali.h"
-#include "app/Cartella.h"
-#include "app/Guida.h"
-#include "app/Stile.h"
-#include "app/TfrmGuida.h"
+#include "storage/Cartella.h"
+#include "ui/Guida.h"
+#include "ui/Stile.h"
+#include "ui/TfrmGuida.h"
 
 #include <QApplication>
 #include <QLabel>

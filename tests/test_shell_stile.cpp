@@ -1,5 +1,5 @@
 // The shared pieces of the look: the focus highlight and the drawn pictures.
-#include "app/Stile.h"
+#include "ui/Stile.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // What TMisc::Open hands to the desktop.
 #include "Desktop.h"
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 
 #include <QUrlQuery>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // Build step: writes the files delivered with the program into its folder:
 // the password file holding the initial password, and the PDF guide.
-#include "app/Crypt.h"
+#include "storage/Crypt.h"
 #include "app/GuidaPdf.h"
-#include "app/IniFile.h"
+#include "storage/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

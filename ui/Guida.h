@@ -15,5 +15,3 @@ QString TestoGuida(const QStringList &paragrafi);
 // Creates a help window owned by `owner`, fills it, shows it modally, destroys it.
 void MostraGuida(QWidget *owner, const PaginaGuida &pagina);
 
-// The general guide of the program (hub).
-PaginaGuida GuidaGenerale();

@@ -1,8 +1,8 @@
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 
-#include "app/Cartella.h"
-#include "app/Stile.h"
-#include "app/TMisc.h"
+#include "storage/Cartella.h"
+#include "ui/Stile.h"
+#include "ui/TMisc.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

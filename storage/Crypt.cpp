@@ -1,4 +1,4 @@
-#include "app/Crypt.h"
+#include "storage/Crypt.h"
 
 namespace {
 constexpr quint16 kChiave = 0x3E1D;

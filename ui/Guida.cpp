@@ -1,6 +1,6 @@
-#include "app/Guida.h"
+#include "ui/Guida.h"
 
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 // The help window: a title and the page text, with the PDF guide at hand.
-#include "app/Stile.h"
+#include "ui/Stile.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "app/Cartella.h"
+#include "storage/Cartella.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 
 #include <QDesktopServices>
 #include <QDir>

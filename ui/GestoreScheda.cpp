@@ -1,6 +1,6 @@
-#include "app/GestoreScheda.h"
+#include "ui/GestoreScheda.h"
 
-#include "app/Messaggi.h"
+#include "ui/Messaggi.h"
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 

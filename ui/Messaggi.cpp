@@ -1,4 +1,4 @@
-#include "app/Messaggi.h"
+#include "ui/Messaggi.h"
 
 #include "storage/TArchivio.h"
 

@@ -1,4 +1,4 @@
-#include "app/Stile.h"
+#include "ui/Stile.h"
 
 #include <QApplication>
 #include <QEnterEvent>
