@@ -13,8 +13,10 @@
 int AvviaProgramma(int argc, char *argv[])
 {
     // The media backend: GStreamer plays the MP3 alert; the FFmpeg backend
-    // crashes on machines without a sound card.
+    // crashes on machines without a sound card. Windows keeps its own backend.
+#ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
+#endif
     // Software rendering: no dependence on the graphics driver.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);
