@@ -1,4 +1,5 @@
 // Record files: TArchivio, browsing by position and the shared save mechanism.
+#include "TestiAttesi.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
 #include "ui/GestoreScheda.h"
@@ -284,7 +285,7 @@ void TestArchivio::gestoreErrore()
     QVERIFY(!f.gestore.Salva());
     QVERIFY(f.lblPosizione->text().isEmpty());
     f.gestore.Sfoglia(Freccia::Primo);
-    QCOMPARE(box.testi(), QStringList(2, MSG_ACCESSO_ARCHIVIO));
+    QCOMPARE(box.testi(), QStringList(2, Attesi::AccessoArchivio));
     QCOMPARE(box.visti()[0].icona, QMessageBox::Critical);
     QCOMPARE(box.visti()[0].bottoni, QMessageBox::Ok | QMessageBox::Cancel);
 }

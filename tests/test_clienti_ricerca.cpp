@@ -1,5 +1,6 @@
 // The client search and the clients to recontact: list lines, filters,
 // sorting, the double click in every mode, find, printing, the keyboard.
+#include "TestiAttesi.h"
 #include "storage/Cartella.h"
 #include "ui/Stile.h"
 #include "clients/ListaClienti.h"
@@ -330,7 +331,7 @@ void TestClientiRicerca::erroreDiAccesso()
         w.show();
         Cerca(w, {"txtCliente=ros"});
         QTRY_COMPARE(risposte.Box().size(), 1);
-        QCOMPARE(risposte.Box()[0].testo, MSG_ACCESSO_ARCHIVIO);
+        QCOMPARE(risposte.Box()[0].testo, Attesi::AccessoArchivio);
         QCOMPARE(risposte.Box()[0].icona, QMessageBox::NoIcon);
         QCOMPARE(risposte.Box()[0].bottoni, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(w.panAvvio->isVisible());

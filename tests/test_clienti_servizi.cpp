@@ -1,6 +1,7 @@
 // The services window of a client card (list, total, entry editing, find,
 // printing) and the attachments window, driven through their controls with
 // the real client card as owner, plus the plain rules behind them.
+#include "TestiAttesi.h"
 #include "Desktop.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
@@ -406,8 +407,8 @@ void TestServizi::guastoArchivio()
         Compila(*w, V("05/03/2024", "09:00", "Visita", "Bianchi", "10,00"));
         w->lblFile->setText(irraggiungibile);
         w->btnSalvaClick();
-        QCOMPARE(box.testi(), QStringList{MSG_ACCESSO_ARCHIVIO});
-        QVERIFY(MSG_ACCESSO_ARCHIVIO.contains(QStringLiteral("archivio.\n\r\n\rAccertarsi")));
+        QCOMPARE(box.testi(), QStringList{Attesi::AccessoArchivio});
+        QVERIFY(Attesi::AccessoArchivio.contains(QStringLiteral("archivio.\n\r\n\rAccertarsi")));
         QCOMPARE(box.visti().at(0).icona, QMessageBox::Warning);
         QVERIFY(w->lblPosizione->text().isEmpty());
         QVERIFY(w->isVisible());

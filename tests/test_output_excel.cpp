@@ -1,6 +1,7 @@
 // The spreadsheet file and the export window: exact bytes, escaping, the
 // code page, failures, the window's questions and grid, and a real
 // spreadsheet program reading the file back.
+#include "TestiAttesi.h"
 #include "storage/Cartella.h"
 #include "output/Avanzamento.h"
 #include "output/Esportazione.h"
@@ -262,10 +263,10 @@ void TestExcel::esportaDallaFinestra()
     RisposteInOrdine r(risposte);
     QTest::mouseClick(w.cmdEsporta, Qt::LeftButton);
     QCOMPARE(r.Box().size(), domande);
-    QCOMPARE(r.Box()[0].testo, QString::fromUtf8(kDomandaEsportazione));
+    QCOMPARE(r.Box()[0].testo, Attesi::DomandaEsportazione);
     QCOMPARE(r.Box()[0].bottoni, QMessageBox::Yes | QMessageBox::No);
     if (domande > 1) {
-        QCOMPARE(r.Box()[1].testo, QString::fromUtf8(kDomandaApertura));
+        QCOMPARE(r.Box()[1].testo, Attesi::DomandaAperturaExcel);
         QCOMPARE(r.Box()[1].bottoni, QMessageBox::Yes | QMessageBox::No);
     }
     const QString path = CartellaProgramma() + kFile;
@@ -340,7 +341,7 @@ void TestExcel::esportazioneFallita()
     w.cmdEsportaClick();
     QFile::setPermissions(d.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(r.Box().size(), 2);
-    QCOMPARE(r.Box()[1].testo, QString::fromUtf8(kErroreEsportazione));
+    QCOMPARE(r.Box()[1].testo, Attesi::ErroreEsportazione);
     QCOMPARE(r.Box()[1].icona, QMessageBox::NoIcon);
     QCOMPARE(r.Box()[1].bottoni, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(desktop_->aperti.isEmpty());

@@ -1,5 +1,6 @@
 // The report engine and the printed list, checked on real output: PDF files
 // read back with poppler's pdftotext, pdfinfo and pdffonts.
+#include "TestiAttesi.h"
 #include "storage/Cartella.h"
 #include "output/Anteprima.h"
 #include "output/Avanzamento.h"
@@ -342,7 +343,7 @@ void TestReport::nessunaStampante()
     RisposteInOrdine risposte;
     QVERIFY(!StampaRiepilogo(frxReport, "Titolo", Elenco(3)));
     QCOMPARE(risposte.Box().size(), 1);
-    QCOMPARE(risposte.Box()[0].testo, QString::fromUtf8(kNessunaStampante));
+    QCOMPARE(risposte.Box()[0].testo, Attesi::NessunaStampante);
     QCOMPARE(risposte.Box()[0].icona, QMessageBox::Critical);
 }
 

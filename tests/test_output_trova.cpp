@@ -1,5 +1,6 @@
 // "Trova" wired to a list: the search field, the button and the list's
 // selection, through the widgets as a user drives them.
+#include "TestiAttesi.h"
 #include "output/TrovaLista.h"
 #include "test_output_risposte.h"
 
@@ -147,7 +148,7 @@ void TestTrovaInLista::listaVuota()
     Finestra f({}, false);
     f.Cerca(QStringLiteral("ross"));
     QTRY_COMPARE(risposte.Box().size(), 1);
-    QCOMPARE(risposte.Box()[0].testo, QString::fromUtf8(kRicercaNonApplicabile));
+    QCOMPARE(risposte.Box()[0].testo, Attesi::RicercaNonApplicabile);
     QCOMPARE(risposte.Box()[0].icona, QMessageBox::NoIcon);
     QCOMPARE(risposte.Box()[0].bottoni, QMessageBox::StandardButtons(QMessageBox::Ok));
     // Nothing is remembered: after the list fills, the same text starts from the top.
