@@ -1,6 +1,9 @@
 // What TMisc::Open hands to the desktop.
 #include "Desktop.h"
+#include "Modali.h"
 #include "ui/TMisc.h"
+
+#include <QTemporaryDir>
 
 #include <QUrlQuery>
 #include <QtTest>
@@ -14,6 +17,8 @@ private slots:
     void percorsi();
     void indirizziWeb();
     void consegnaAlDesktop();
+    void nienteSiApre_data();
+    void nienteSiApre();
 };
 
 void TestTMisc::mailto()
@@ -78,6 +83,58 @@ void TestTMisc::consegnaAlDesktop()
     QCOMPARE(r.aperti.size(), 2);
     QCOMPARE(r.aperti[0].path(), QString("x@y.it"));
     QCOMPARE(r.aperti[1].toLocalFile(), QString("/tmp/Guida.pdf"));
+}
+
+// No program took the link or file: the user is told, in a warning box.
+void TestTMisc::nienteSiApre_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<QString>("atteso");
+    const QString consiglio = "\n\r\n\rVerificare che nel sistema sia installato un programma adatto.";
+    QTest::newRow("mail") << "\"mailto:x@y.it\""
+                          << "Attenzione: il sistema non è riuscito ad aprire il programma di posta elettronica."
+                                 + consiglio;
+    QTest::newRow("web") << "https://www.pratovia.it"
+                         << "Attenzione: il sistema non è riuscito ad aprire l'indirizzo https://www.pratovia.it."
+                                + consiglio;
+    QTest::newRow("existing file") << "\"@/Clienti.xls\""
+                                   << "Attenzione: il sistema non è riuscito ad aprire il file \"@/Clienti.xls\"."
+                                          + consiglio;
+    QTest::newRow("missing file") << "\"@/Manca.pdf\""
+                                  << "Attenzione: il file \"@/Manca.pdf\" non esiste.";
+}
+
+void TestTMisc::nienteSiApre()
+{
+    QFETCH(QString, comando);
+    QFETCH(QString, atteso);
+    QTemporaryDir dir;
+    QFile f(dir.filePath("Clienti.xls"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    comando.replace("@", dir.path());
+    atteso.replace("@", QDir::toNativeSeparators(dir.path()));
+
+    QList<QUrl> chiesti;
+    TMisc::ImpostaApertura([&chiesti](const QUrl &u) {
+        chiesti << u;
+        return false;
+    });
+    RispostaBox box;
+    ChiudiModale chiudi;
+    QVERIFY(!TMisc::Open(comando));
+    TMisc::ImpostaApertura({});
+    QCOMPARE(chiesti.size(), 1);
+    QCOMPARE(box.visti().size(), 1);
+    QCOMPARE(box.visti()[0].testo, atteso);
+    QCOMPARE(box.visti()[0].icona, QMessageBox::Warning);
+
+    // When the desktop takes it, nothing is said.
+    RispostaBox nessuno;
+    TMisc::ImpostaApertura([](const QUrl &) { return true; });
+    QVERIFY(TMisc::Open(comando));
+    TMisc::ImpostaApertura({});
+    QVERIFY(nessuno.visti().isEmpty());
 }
 
 QTEST_MAIN(TestTMisc)

@@ -1,5 +1,7 @@
 #include "ui/TMisc.h"
 
+#include "ui/Messaggi.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -63,7 +65,36 @@ QUrl TMisc::UrlPer(const QString &sCommand)
     return QUrl::fromLocalFile(QDir::fromNativeSeparators(s));
 }
 
-void TMisc::Open(const QString &sCommand)
+namespace {
+std::function<bool(const QUrl &)> g_apri;
+}
+
+void TMisc::ImpostaApertura(std::function<bool(const QUrl &)> apri)
 {
-    QDesktopServices::openUrl(UrlPer(sCommand));
+    g_apri = std::move(apri);
+}
+
+QString TMisc::MessaggioNonAperto(const QUrl &url)
+{
+    const QString consiglio = QStringLiteral("\n\r\n\rVerificare che nel sistema sia installato un programma adatto.");
+    if (url.isLocalFile()) {
+        const QString percorso = QDir::toNativeSeparators(url.toLocalFile());
+        if (!QFileInfo::exists(url.toLocalFile()))
+            return QStringLiteral("Attenzione: il file \"") + percorso + QStringLiteral("\" non esiste.");
+        return QStringLiteral("Attenzione: il sistema non è riuscito ad aprire il file \"") + percorso
+               + QStringLiteral("\".") + consiglio;
+    }
+    if (url.scheme().compare(QStringLiteral("mailto"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Attenzione: il sistema non è riuscito ad aprire il programma di posta elettronica.")
+               + consiglio;
+    return QStringLiteral("Attenzione: il sistema non è riuscito ad aprire l'indirizzo ") + url.toDisplayString()
+           + QStringLiteral(".") + consiglio;
+}
+
+bool TMisc::Open(const QString &sCommand)
+{
+    const QUrl url = UrlPer(sCommand);
+    const bool aperto = g_apri ? g_apri(url) : QDesktopServices::openUrl(url);
+    if (!aperto) Msg::Avviso(nullptr, MessaggioNonAperto(url));
+    return aperto;
 }
