@@ -125,7 +125,7 @@ DescrizioneEsportazione TfrmExpClienti::Descrizione()
     d.guida.paragrafi = {
         QStringLiteral("Il pulsante di esportazione trasferisce i dati anagrafici di tutti i clienti in archivio in "
                        "un foglio di calcolo in formato XLS, che può essere aperto con qualsiasi programma in grado "
-                       "di gestire questo tipo di file, come per esempio Open Office, Libre Office o Microsoft "
+                       "di gestire questo tipo di file, come per esempio OpenOffice, LibreOffice o Microsoft "
                        "Office."),
         QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati, basta un clic sull'icona del foglio "
                        "di calcolo per creare immediatamente un file XLS contenente le schede dell'archivio, che può "

@@ -106,7 +106,7 @@ DescrizioneEsportazione TfrmStoricoChiamate::Descrizione(std::function<QString()
         QStringLiteral("Il pulsante dello storico delle chiamate mostra il riepilogo di tutte le chiamate effettuate "
                        "al cliente e ricevute da lui, e permette di esportarlo in un foglio di calcolo in formato "
                        "XLS, che può essere aperto con qualsiasi programma in grado di gestire questo tipo di file, "
-                       "come per esempio Open Office, Libre Office o Microsoft Office."),
+                       "come per esempio OpenOffice, LibreOffice o Microsoft Office."),
         QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati, basta un clic sull'icona del foglio "
                        "di calcolo per creare immediatamente un file XLS contenente le schede elencate, che può "
                        "essere aperto subito rispondendo sì alla domanda mostrata al termine dell'esportazione."),
