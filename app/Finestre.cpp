@@ -39,18 +39,23 @@ void CreaFinestre()
 {
     ImpostaFormati();
     Finestre &f = g_finestre;
+    // Each window is noted as it is created, so the order can be checked.
+    auto crea = [&f](auto *w) {
+        f.ordine.push_back(w);
+        return w;
+    };
+    auto dialogo = [&f, &crea](QWidget *w) { f.dialoghi.emplace_back(crea(w)); };
     // The start order; the first window created is the main window.
-    f.frmPassword = new TfrmPassword;
-    f.frmAvvio = new TfrmAvvio;
-    f.frmCambiaPassword = new TfrmCambiaPassword;
-    f.frmGuida = new TfrmGuida;
-    f.frmInfo = new TfrmInfo;
-    f.frmSplash = new TfrmSplash;
-    auto dialogo = [&f](QWidget *w) { f.dialoghi.emplace_back(w); };
+    f.frmPassword = crea(new TfrmPassword);
+    f.frmAvvio = crea(new TfrmAvvio);
+    f.frmCambiaPassword = crea(new TfrmCambiaPassword);
+    f.frmGuida = crea(new TfrmGuida);
+    f.frmInfo = crea(new TfrmInfo);
+    f.frmSplash = crea(new TfrmSplash);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
     dialogo(new TfrmCarta);
-    f.frmClienti = new TfrmClienti;
+    f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
     dialogo(new TfrmExpClienti);
     dialogo(new TfrmIban);

@@ -24,6 +24,8 @@ struct Finestre {
     TfrmClienti *frmClienti = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;
+    // Every window above, in the order it was created.
+    std::vector<QWidget *> ordine;
     QWidget *hub() const;
 };
 

@@ -1,0 +1,140 @@
+// Every window the start creates: the order of creation against the start
+// table, and that each fits a 1024x768 screen (less a taskbar) with no label
+// cut.
+#include "app/Finestre.h"
+#include "storage/Cartella.h"
+#include "ui/Stile.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The start order of every window class of the program.
+const QStringList kOrdine = {
+    "TfrmPassword",        "TfrmAvvio",          "TfrmCambiaPassword",    "TfrmGuida",
+    "TfrmInfo",            "TfrmSplash",         "TfrmAgenda",            "TfrmAllegaCartella",
+    "TfrmAllegaExcel",     "TfrmArchivio_Scadenze", "TfrmAssolti",        "TfrmCalendario",
+    "TfrmCarta",           "TfrmClienti",        "TfrmCodFisc",           "TfrmConfermati",
+    "TfrmExpClienti",      "TfrmExpGiornaliere", "TfrmExpImminenti",      "TfrmExpMensili",
+    "TfrmExpScadenzario",  "TfrmIban",           "TfrmPartitaIva",        "TfrmRicontatta",
+    "TfrmScaduti",         "TfrmStampaScadenza", "TfrmStartup",           "TfrmTrovaClienti",
+    "TfrmTrovaScadenze",   "TfrmWhatsApp_Message", "TfrmChiamate",        "TfrmTrovaChiamate",
+    "TfrmAnteprimaChiamata", "TfrmStampaChiamata", "TfrmExpChiamate",     "TfrmRiepChiamateOggi",
+    "TfrmStoricoChiamate", "TfrmMenuRiepCosti",  "TfrmRiepCosti",
+};
+
+// The windows that exist in this build; each new app adds its own.
+const QStringList kCostruite = {
+    "TfrmPassword", "TfrmAvvio",       "TfrmCambiaPassword", "TfrmGuida",         "TfrmInfo",
+    "TfrmSplash",   "TfrmAllegaCartella", "TfrmAllegaExcel", "TfrmCarta",         "TfrmClienti",
+    "TfrmCodFisc",  "TfrmExpClienti",  "TfrmIban",           "TfrmPartitaIva",    "TfrmRicontatta",
+    "TfrmTrovaClienti", "TfrmStoricoChiamate",
+};
+
+// The room a window has: a 1024x768 screen less a taskbar.
+constexpr int kLarghezza = 1024;
+constexpr int kAltezza = 740;
+
+// The windows that open maximised: their layout must fit the room.
+bool Massimizzata(const QString &classe)
+{
+    static const QStringList m = {"TfrmAvvio",   "TfrmClienti",       "TfrmChiamate", "TfrmAgenda",
+                                  "TfrmMenuRiepCosti", "TfrmArchivio_Scadenze", "TfrmRiepCosti"};
+    return m.contains(classe);
+}
+
+} // namespace
+
+class TestFinestre : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void ordineDiCreazione();
+    void stannoNelloSchermo();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestFinestre::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    ImpostaCartellaProgramma(dir_.path());
+    ApplicaStile(*qApp);
+    CreaFinestre();
+}
+
+void TestFinestre::cleanupTestCase()
+{
+    DistruggiFinestre();
+}
+
+void TestFinestre::ordineDiCreazione()
+{
+    QStringList create;
+    for (QWidget *w : App().ordine) create << w->metaObject()->className();
+    // Each class once, every class of this build, in the table's order.
+    QCOMPARE(create.size(), kCostruite.size());
+    QCOMPARE(QSet<QString>(create.begin(), create.end()), QSet<QString>(kCostruite.begin(), kCostruite.end()));
+    int prima = -1;
+    for (const QString &c : create) {
+        const int i = kOrdine.indexOf(c);
+        QVERIFY2(i > prima, qPrintable(c + " is created out of order"));
+        prima = i;
+    }
+    QCOMPARE(create.first(), QString("TfrmPassword"));
+}
+
+void TestFinestre::stannoNelloSchermo()
+{
+    QStringList difetti;
+    for (QWidget *w : App().ordine) {
+        const QString classe = w->metaObject()->className();
+        if (w->layout()) w->layout()->activate();
+        if (Massimizzata(classe)) {
+            w->resize(kLarghezza, kAltezza);
+            const QSize min = w->minimumSizeHint().expandedTo(w->minimumSize());
+            if (min.width() > kLarghezza || min.height() > kAltezza)
+                difetti << QString("%1 needs at least %2x%3").arg(classe).arg(min.width()).arg(min.height());
+        } else {
+            w->adjustSize();
+            w->ensurePolished();
+            const QSize s = w->size().expandedTo(w->minimumSize());
+            // A window frame adds a title bar (about 30) and borders (about 8).
+            if (s.width() + 8 > kLarghezza || s.height() + 38 > kAltezza)
+                difetti << QString("%1 is %2x%3").arg(classe).arg(s.width()).arg(s.height());
+        }
+        // Show it off screen so that every layout has given its sizes.
+        w->setAttribute(Qt::WA_DontShowOnScreen);
+        w->show();
+        QCoreApplication::processEvents();
+        for (QLabel *l : w->findChildren<QLabel *>()) {
+            if (!l->isVisibleTo(w) || l->wordWrap() || l->text().isEmpty() || !l->pixmap().isNull()
+                || l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()))
+                continue;
+            const QFontMetrics fm(l->font());
+            const QRect r = l->contentsRect();
+            int largo = 0;
+            for (const QString &riga : l->text().split('\n')) largo = qMax(largo, fm.horizontalAdvance(riga));
+            if (largo > r.width() + 1)
+                difetti << QString("%1: %2 \"%3\" needs %4, has %5")
+                               .arg(classe, l->objectName(), l->text())
+                               .arg(largo)
+                               .arg(r.width());
+        }
+        w->hide();
+        w->setAttribute(Qt::WA_DontShowOnScreen, false);
+    }
+    if (!difetti.isEmpty()) QFAIL(qPrintable(difetti.join("\n")));
+}
+
+QTEST_MAIN(TestFinestre)
+#include "test_finestre.moc"
