@@ -109,6 +109,9 @@ void TArchivio::OpenPath(const QString &path, int recordSize)
     if (QFileInfo::exists(path)) {
         // Never recreated: an existing file that cannot be opened is an error.
         ok = file_.open(mode | QIODevice::ExistingOnly);
+        // A folder or file the user may only read (a CD, a locked share):
+        // reading still works, and every write fails as an access error.
+        if (!ok) ok = file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered | QIODevice::ExistingOnly);
     } else {
         ok = file_.open(mode | QIODevice::NewOnly);
         if (!ok && QFileInfo::exists(path)) ok = file_.open(mode | QIODevice::ExistingOnly);
@@ -183,6 +186,7 @@ qint64 TArchivio::ReadBlock(char *dest, qint64 maxRecords)
 void TArchivio::WriteAt(qint64 position, const char *record)
 {
     if (position < 1 || position > Count() + 1) Fail("write position");
+    if (!file_.isWritable()) Fail("write: read-only");
     DropBuffer();
     if (!file_.seek((position - 1) * recSize_)) Fail("seek");
     if (file_.write(record, recSize_) != recSize_) Fail("write");
@@ -193,6 +197,7 @@ void TArchivio::WriteAt(qint64 position, const char *record)
 qint64 TArchivio::Append(const char *record)
 {
     if (!file_.isOpen()) Fail("append");
+    if (!file_.isWritable()) Fail("append: read-only");
     DropBuffer();
     LockAppend lock(file_);
     if (!lock.ok()) Fail("lock");

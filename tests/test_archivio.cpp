@@ -1,5 +1,6 @@
 // Record files: TArchivio, browsing by position and the shared save mechanism.
 #include "TestiAttesi.h"
+#include "ComeUtente.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
 #include "ui/GestoreScheda.h"
@@ -39,6 +40,7 @@ private slots:
     void posizioniFuoriIntervallo();
     void recordParziale();
     void erroriDiAccesso();
+    void cartellaSolaLettura();
     void sfoglia_data();
     void sfoglia();
     void gestoreSfoglia();
@@ -169,6 +171,52 @@ void TestArchivio::erroriDiAccesso()
         QVERIFY_THROWS_EXCEPTION(EArchivio, a.Open("Contatti.pro", TSchedaCliente::Dimensione));
         QFile::setPermissions(ro, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+}
+
+// A program folder the user may only read: the cards can be read and
+// browsed, and every write fails as an access error, changing nothing.
+void TestArchivio::cartellaSolaLettura()
+{
+    if (ComeUtente::Radice()) {
+        const QString perche = ComeUtente::Impedimento();
+        if (!perche.isEmpty()) QSKIP(qPrintable("read-only folder needs a plain user: " + perche));
+        QTemporaryDir tmp;
+        QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                              | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        ImpostaCartellaProgramma(tmp.path());
+        TArchivio a;
+        a.Open("Servizi_Cliente_1.pro", TSchedaServizio::Dimensione);
+        a.Append(Servizio("Consulenza"));
+        a.Append(Servizio("Perizia"));
+        a.Close();
+        ComeUtente::SolaLettura(tmp.path());
+        const int esito = ComeUtente::Esegui("cartellaSolaLettura", {{"PRATOVIA_CARTELLA_RO", tmp.path()}});
+        QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(esito, 0);
+        return;
+    }
+    const QString ro = qEnvironmentVariable("PRATOVIA_CARTELLA_RO");
+    if (ro.isEmpty()) QSKIP("runs as the plain user started by the root run");
+    ImpostaCartellaProgramma(ro);
+    const QString path = CartellaProgramma() + "Servizi_Cliente_1.pro";
+    const QByteArray prima = Leggi(path);
+
+    TArchivio a;
+    a.Open("Servizi_Cliente_1.pro", TSchedaServizio::Dimensione);
+    QCOMPARE(a.Count(), qint64(2));
+    TSchedaServizio s;
+    a.ReadAt(2, s);
+    QCOMPARE(s.Get(TSchedaServizio::Servizi), QString("Perizia"));
+    a.ReadAt(1, s);
+    QCOMPARE(s.Get(TSchedaServizio::Servizi), QString("Consulenza"));
+    QVERIFY_THROWS_EXCEPTION(EArchivio, a.Append(Servizio("Nuovo")));
+    QVERIFY_THROWS_EXCEPTION(EArchivio, a.WriteAt(1, Servizio("Cambiato")));
+    a.Close();
+    QCOMPARE(Leggi(path), prima);
+
+    // A file that is not there cannot be made: an access error, nothing created.
+    QVERIFY_THROWS_EXCEPTION(EArchivio, a.Open("Contatti.pro", TSchedaCliente::Dimensione));
+    QVERIFY(!QFileInfo::exists(CartellaProgramma() + "Contatti.pro"));
 }
 
 void TestArchivio::sfoglia_data()
