@@ -94,8 +94,7 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
         {}, {}});
     for (const CampoScheda &r : campi_->Campi()) campi_->Controllo(r)->installEventFilter(this); // status line
     for (QComboBox *c : {txtProvNasc, txtProvRes}) {
-        c->addItems(Province());
-        c->setCurrentIndex(-1);
+        TCampiScheda::ImpostaScelte(c, Province());
         c->setMaxVisibleItems(14);
         c->setFixedWidth(70);
     }

@@ -121,6 +121,13 @@ QWidget *TCampiScheda::Controllo(const CampoScheda &r) const
     return std::visit([](auto **m) -> QWidget * { return *m; }, r.controllo);
 }
 
+void TCampiScheda::ImpostaScelte(QComboBox *combo, const QStringList &scelte)
+{
+    combo->clear();
+    combo->addItems(scelte);
+    combo->setCurrentIndex(-1);
+}
+
 void TCampiScheda::ImpostaEtichettaPosizione(QLabel *lblPosizione)
 {
     lblPosizione_ = lblPosizione;

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <span>
 #include <variant>
@@ -85,6 +86,9 @@ public:
     // sizes) and wires the typing rules.
     explicit TCampiScheda(Config c);
     ~TCampiScheda() override;
+
+    // The choices a combo edit of the table offers; none is selected.
+    static void ImpostaScelte(QComboBox *combo, const QStringList &scelte);
 
     // The label that shows the position (empty for a new card), placed by
     // the window.
