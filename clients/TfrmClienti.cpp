@@ -15,12 +15,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -406,7 +404,7 @@ void TfrmClienti::cmdNuovoClick()
 
 void TfrmClienti::cmdDuplicaClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
                                          "questa è stata inserita in archivio."));
         return;
@@ -461,7 +459,7 @@ void TfrmClienti::btnEmailClick()
 
 void TfrmClienti::btnChiamateClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: lo storico delle chiamate può essere visualizzato soltanto "
                                          "dopo aver salvato la scheda del cliente."));
         return;
@@ -477,7 +475,7 @@ void TfrmClienti::btnChiamateClick()
 
 void TfrmClienti::btnProveClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato soltanto "
                                          "dopo aver salvato la scheda del cliente."));
         return;
