@@ -202,6 +202,11 @@ void TestUiCampi::tastiSpeciali()
     QTest::keyClick(b.campo, Qt::Key_7);
     QTest::keyClick(b.campo, Qt::Key_5);
     QCOMPARE(b.campo->text(), testo);
+    // Enter reaches the field, for the window to act on.
+    QSignalSpy invio(b.campo, &QLineEdit::returnPressed);
+    QTest::keyClick(b.campo, Qt::Key_Return);
+    QCOMPARE(invio.count(), 1);
+    QCOMPARE(b.campo->text(), testo);
     QTest::keyClick(b.campo, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), tabEsce ? b.altro : b.campo);
 }

@@ -244,6 +244,15 @@ QWidget *TCampiScheda::Successivo(QWidget *w) const
 
 bool TCampiScheda::eventFilter(QObject *o, QEvent *e)
 {
+    switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        break;
+    default:
+        return false;
+    }
     auto *w = qobject_cast<QWidget *>(o);
     if (!w) return false;
     // A combo edit's keys and focus reach its line edit.

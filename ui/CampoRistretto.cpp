@@ -18,6 +18,8 @@ bool TCampoRistretto::Ammesso(Caratteri caratteri, Tasti tasti, int tasto, Qt::K
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_Return: // types nothing: the window's Enter chain decides
+    case Qt::Key_Enter:
         return true;
     default:
         break;

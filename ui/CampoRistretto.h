@@ -4,8 +4,8 @@
 // form when it is left. The cards, the services window and the income
 // summary take them as they are, so each rule lives here only.
 //
-// Enter is not handled here: the window's Enter chain (an event filter on the
-// field) sees the key first and moves the focus on.
+// Enter is not handled here: it passes, and the window's Enter chain (an
+// event filter on the field) sees it first and moves the focus on.
 #include <QLineEdit>
 
 class TCampoRistretto : public QLineEdit
@@ -19,8 +19,8 @@ public:
     };
     // What happens to the keys that type none of them.
     enum class Tasti {
-        // Only Backspace, Delete, Left and Right pass; every other key is
-        // swallowed, Tab and Home included.
+        // Only Backspace, Delete, Left, Right (and Enter) pass; every other
+        // key is swallowed, Tab and Home included.
         Severi,
         // Keys that type no character (Tab, Home, End, Shift...) pass as
         // well; shortcuts with Ctrl are swallowed, so nothing is pasted.
