@@ -8,7 +8,7 @@
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
 #include "clients/TfrmAllegaCartella.h"
-#include "clients/TfrmAllegaExcel.h"
+#include "clients/TfrmServizi.h"
 #include "clients/TfrmClienti.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmRicontatta.h"

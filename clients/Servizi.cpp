@@ -111,15 +111,6 @@ QString MessaggioCampoMancante(int campo)
            + testi[size_t(campo)] + u'.';
 }
 
-bool TastoImportoAmmesso(int tasto, const QString &testo)
-{
-    if (tasto == Qt::Key_Backspace || tasto == Qt::Key_Delete || tasto == Qt::Key_Left || tasto == Qt::Key_Right)
-        return true;
-    if (testo.size() != 1) return false;
-    const QChar c = testo[0];
-    return (c >= u'0' && c <= u'9') || c == u',';
-}
-
 QString TitoloStampaServizi(const QString &cliente)
 {
     return QStringLiteral("Riepilogo servizi forniti a ") + Trim(cliente);

@@ -53,11 +53,6 @@ std::optional<int> CampoMancante(const VoceServizio &v);
 // The warning shown for a blank field when saving.
 QString MessaggioCampoMancante(int campo);
 
-// The amount field's typing rule: Backspace, Delete, Left and Right pass;
-// otherwise only a key whose character is a digit or "," passes (Tab included
-// in what is swallowed).
-bool TastoImportoAmmesso(int tasto, const QString &testo);
-
 // The printed list: title and the lines after the list lines.
 QString TitoloStampaServizi(const QString &cliente);
 QStringList RigheFinaliStampaServizi(const QString &totale);

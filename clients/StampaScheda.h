@@ -2,6 +2,8 @@
 // The client sheet: the card on screen laid out on one A4 page (template
 // repScheda), shown in a preview, printed, or saved as "Contatto.pdf" in the
 // program folder. What comes out is what the card's fields hold, saved or not.
+// The outputs themselves are the shared card printing of output/SchedaReport.h;
+// this unit says which memo shows what.
 //
 // The card's buttons call:
 //   cmdAnteprimaClick -> AnteprimaScheda(this)
@@ -58,6 +60,6 @@ void AnteprimaScheda(TfrmClienti *card);
 void StampaScheda(TfrmClienti *card);
 void PdfScheda(TfrmClienti *card);
 
-extern const char *const kFilePdfScheda;      // "Contatto.pdf"
-extern const char *const kTitoloPdfScheda;    // title and subject of the PDF
-extern const char *const kDomandaAperturaPdf; // the question after the export
+extern const char *const kModelloScheda;   // the template, "repScheda"
+extern const char *const kFilePdfScheda;   // "Contatto.pdf"
+extern const char *const kTitoloPdfScheda; // title and subject of the PDF

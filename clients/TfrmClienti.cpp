@@ -1,7 +1,7 @@
 #include "clients/TfrmClienti.h"
 
 #include "ui/Navigazione.h"
-#include "ui/GestoreScheda.h"
+#include "ui/CampiScheda.h"
 #include "ui/Guida.h"
 #include "ui/Messaggi.h"
 #include "ui/Stile.h"
@@ -15,12 +15,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -36,33 +34,6 @@ const QStringList &Province()
     return p;
 }
 
-// How a field changes its text while it is typed.
-enum Regola : int {
-    Libero = 0,
-    Maiuscolo = 1,       // upper-cased on every keystroke
-    Spazi = 2,           // trimmed on every keystroke
-    SpaziMaiuscolo = 3,  // both
-    MaiuscoloRilascio = 4, // upper-cased when a key is released
-};
-
-QString Applica(int regola, const QString &t)
-{
-    switch (regola) {
-    case Maiuscolo: return MaiuscoleAZ(t);
-    case Spazi: return Trim(t);
-    case SpaziMaiuscolo: return Trim(MaiuscoleAZ(t));
-    default: return t;
-    }
-}
-
-void CambiaTesto(QLineEdit *e, const QString &nuovo)
-{
-    if (e->text() == nuovo) return;
-    const int cursore = e->cursorPosition() - (e->text().size() - nuovo.size());
-    e->setText(nuovo);
-    e->setCursorPosition(qMax(0, cursore));
-}
-
 const char *const kStatoIniziale = "Pronto per archiviare una nuova scheda...";
 
 } // namespace
@@ -73,84 +44,59 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral(" Pratovia - Clienti e Servizi"));
     setWindowIcon(QIcon(Stile::Icona(Stile::Simbolo::Clienti, 64)));
 
-    auto nuovoCampo = [this](QLineEdit *&campo, const char *nome, int n, int regola = Libero) {
-        campo = new QLineEdit(this);
-        campo->setObjectName(nome);
-        campo->setMaxLength(n);
-        campo->setProperty("regola", regola);
-        campo->installEventFilter(this);
-        if (regola == Maiuscolo || regola == Spazi || regola == SpaziMaiuscolo)
-            connect(campo, &QLineEdit::textEdited, campo, [campo, regola](const QString &t) {
-                CambiaTesto(campo, Applica(regola, t));
-            });
-        return campo;
-    };
-    auto nuovaProvincia = [this](QComboBox *&c, const char *nome) {
-        c = new QComboBox(this);
-        c->setObjectName(nome);
-        c->setEditable(true);
-        c->addItems(Province());
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr); // the list only offers choices; typing is never completed
+    // The card's fields in Enter and Tab order, with the record fields they
+    // show; their sizes are those of the record layout.
+    using C = LayoutCliente;
+    namespace R = Regola;
+    campi_ = std::make_unique<TCampiScheda>(TCampiScheda::Config{
+        this, FormatoDi<LayoutCliente>(),
+        {
+            {&txtCliente, "txtCliente", C::Cliente},
+            {&txtDataNasc, "txtDataNasc", C::DataNasc},
+            {&txtComuneNasc, "txtComuneNasc", C::ComuneNasc},
+            {&txtProvNasc, "txtProvNasc", C::ProvNasc, R::Maiuscole | R::SenzaSpazi | R::AncheInUscita},
+            {&txtSesso, "txtSesso", C::Sesso, R::Maiuscole},
+            {&txtRecapito, "txtRecapito", C::Recapito},
+            {&txtIndirizzoRes, "txtIndirizzoRes", C::IndirizzoRes},
+            {&txtProvRes, "txtProvRes", C::ProvRes, R::Maiuscole | R::SenzaSpazi | R::AncheInUscita},
+            {&txtComuneRes, "txtComuneRes", C::ComuneRes},
+            {&txtCapRes, "txtCapRes", C::CapRes, R::MaiuscoleAlRilascio},
+            {&txtEstremi, "txtEstremi", C::Estremi},
+            {&txtTelCasa, "txtTelCasa", C::TelCasa},
+            {&txtTelUff, "txtTelUff", C::TelUff},
+            {&txtTelCel, "txtTelCel", C::TelCel, R::Cifre},
+            {&txtFax, "txtFax", C::Fax, R::SenzaSpazi},
+            {&txtEmail, "txtEmail", C::Email, R::SenzaSpazi | R::AncheInUscita},
+            {&txtCodFisc, "txtCodFisc", C::CodFisc, R::Maiuscole | R::SenzaSpazi},
+            {&txtCarta, "txtCarta", C::Carta, R::Cifre},
+            {&txtScadeCarta, "txtScadeCarta", C::ScadeCarta},
+            {&txtPartitaIva, "txtPartitaIva", C::PartitaIva, R::Cifre},
+            {&txtIban, "txtIban", C::Iban, R::Maiuscole | R::SenzaSpazi},
+            {&txtDocumento, "txtDocumento", C::Documento},
+            {&txtOccupazione, "txtOccupazione", C::Occupazione},
+            {&txtCivile, "txtCivile", C::Civile},
+            {&txtTitoli, "txtTitoli", C::Titoli},
+            {&txtProdotti, "txtProdotti", C::Prodotti},
+            {&txtZona, "txtZona", C::Zona},
+            {&txtQuestioni, "txtQuestioni", C::Questioni},
+            {&chkRicontatta, "chkRicontatta", C::Ricontatta, R::Libera, false}, // Tab only
+            {&txtNote, "txtNote", C::Note}, // Enter goes back to txtCliente
+            // Hidden: the attachments travel with the card.
+            {&lblFile01, "lblFile01", C::File01},
+            {&lblFile02, "lblFile02", C::File02},
+            {&lblFile03, "lblFile03", C::File03},
+            {&lblDesc01, "lblDesc01", C::Desc01},
+            {&lblDesc02, "lblDesc02", C::Desc02},
+            {&lblDesc03, "lblDesc03", C::Desc03},
+        },
+        {}, {}});
+    for (const CampoScheda &r : campi_->Campi()) campi_->Controllo(r)->installEventFilter(this); // status line
+    for (QComboBox *c : {txtProvNasc, txtProvRes}) {
+        TCampiScheda::ImpostaScelte(c, Province());
         c->setMaxVisibleItems(14);
-        c->lineEdit()->setMaxLength(2);
-        c->setCurrentIndex(-1);
-        c->installEventFilter(this);
-        c->lineEdit()->installEventFilter(this);
-        connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString &t) {
-            CambiaTesto(c->lineEdit(), Trim(MaiuscoleAZ(t)));
-        });
         c->setFixedWidth(70);
-        return c;
-    };
-
-    nuovoCampo(txtCliente, "txtCliente", 50);
-    nuovoCampo(txtDataNasc, "txtDataNasc", 30);
-    nuovoCampo(txtComuneNasc, "txtComuneNasc", 50);
-    nuovaProvincia(txtProvNasc, "txtProvNasc");
-    nuovoCampo(txtSesso, "txtSesso", 1, Maiuscolo);
-    nuovoCampo(txtRecapito, "txtRecapito", 50);
-    nuovoCampo(txtIndirizzoRes, "txtIndirizzoRes", 50);
-    nuovaProvincia(txtProvRes, "txtProvRes");
-    nuovoCampo(txtComuneRes, "txtComuneRes", 50);
-    nuovoCampo(txtCapRes, "txtCapRes", 5, MaiuscoloRilascio);
-    nuovoCampo(txtEstremi, "txtEstremi", 250);
-    nuovoCampo(txtTelCasa, "txtTelCasa", 30);
-    nuovoCampo(txtTelUff, "txtTelUff", 30);
-    nuovoCampo(txtTelCel, "txtTelCel", 30)->setProperty("soloCifre", true);
-    nuovoCampo(txtFax, "txtFax", 30, Spazi);
-    nuovoCampo(txtEmail, "txtEmail", 50, Spazi);
-    nuovoCampo(txtCodFisc, "txtCodFisc", 16, SpaziMaiuscolo);
-    nuovoCampo(txtCarta, "txtCarta", 30)->setProperty("soloCifre", true);
-    nuovoCampo(txtScadeCarta, "txtScadeCarta", 30);
-    nuovoCampo(txtPartitaIva, "txtPartitaIva", 11)->setProperty("soloCifre", true);
-    nuovoCampo(txtIban, "txtIban", 27, SpaziMaiuscolo);
-    nuovoCampo(txtDocumento, "txtDocumento", 120);
-    nuovoCampo(txtOccupazione, "txtOccupazione", 50);
-    nuovoCampo(txtCivile, "txtCivile", 50);
-    nuovoCampo(txtTitoli, "txtTitoli", 120);
-    nuovoCampo(txtProdotti, "txtProdotti", 120);
-    nuovoCampo(txtZona, "txtZona", 50);
-    nuovoCampo(txtQuestioni, "txtQuestioni", 250);
-    nuovoCampo(txtNote, "txtNote", 250);
-    // txtEmail is also trimmed when it is left.
-    connect(txtEmail, &QLineEdit::editingFinished, txtEmail, [this] { CambiaTesto(txtEmail, Trim(txtEmail->text())); });
-
-    chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), this);
-    chkRicontatta->setObjectName("chkRicontatta");
-    chkRicontatta->installEventFilter(this);
-
-    auto etichettaNascosta = [this](QLabel *&l, const char *nome) {
-        l = new QLabel(this);
-        l->setObjectName(nome);
-        l->hide();
-    };
-    etichettaNascosta(lblFile01, "lblFile01");
-    etichettaNascosta(lblFile02, "lblFile02");
-    etichettaNascosta(lblFile03, "lblFile03");
-    etichettaNascosta(lblDesc01, "lblDesc01");
-    etichettaNascosta(lblDesc02, "lblDesc02");
-    etichettaNascosta(lblDesc03, "lblDesc03");
+    }
+    chkRicontatta->setText(QStringLiteral("Da ricontattare"));
 
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName("lblPosizione");
@@ -161,6 +107,7 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     grassetto.setPointSizeF(grassetto.pointSizeF() * 1.2);
     lblPosizione->setFont(grassetto);
     lblPosizione->installEventFilter(this);
+    campi_->ImpostaEtichettaPosizione(lblPosizione);
 
     panInfo = new QLabel(QString::fromLatin1(kStatoIniziale), this);
     panInfo->setObjectName("panInfo");
@@ -384,14 +331,7 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     tutto->addLayout(piede);
 
     // Highlights and Tab order follow the Enter chain.
-    const QList<QWidget *> catena = {txtCliente, txtDataNasc, txtComuneNasc, txtProvNasc, txtSesso, txtRecapito,
-                                     txtIndirizzoRes, txtProvRes, txtComuneRes, txtCapRes, txtEstremi, txtTelCasa,
-                                     txtTelUff, txtTelCel, txtFax, txtEmail, txtCodFisc, txtCarta, txtScadeCarta,
-                                     txtPartitaIva, txtIban, txtDocumento, txtOccupazione, txtCivile, txtTitoli,
-                                     txtProdotti, txtZona, txtQuestioni, chkRicontatta, txtNote};
-    for (int i = 0; i + 1 < catena.size(); ++i) setTabOrder(catena[i], catena[i + 1]);
-    for (QWidget *w : catena)
-        if (w != chkRicontatta) Stile::EvidenziaFocus(w, QStringLiteral("eff") + w->objectName().mid(3));
+    campi_->CollegaCatena();
 
     connect(cmdNuovo, &QPushButton::clicked, this, &TfrmClienti::cmdNuovoClick);
     connect(cmdDuplica, &QPushButton::clicked, this, &TfrmClienti::cmdDuplicaClick);
@@ -416,82 +356,19 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     connect(btnPartitaIva, &QPushButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
     connect(btnIban, &QPushButton::clicked, this, &TfrmClienti::btnIbanClick);
     connect(btnProve, &QPushButton::clicked, this, &TfrmClienti::btnProveClick);
-
-    gestore_ = std::make_unique<GestoreScheda>(GestoreScheda::Config{
-        QString::fromLatin1(TSchedaCliente::NomeFile), TSchedaCliente::Dimensione, this, lblPosizione,
-        [this](const char *rec) {
-            TSchedaCliente r;
-            std::memcpy(r.Buffer(), rec, TSchedaCliente::Dimensione);
-            CaricaScheda(r, Trim(lblPosizione->text()).toLongLong());
-        },
-        [this](char *rec) {
-            TSchedaCliente r;
-            ComponiRecord(r);
-            std::memcpy(rec, r.Buffer(), TSchedaCliente::Dimensione);
-        },
-        {}, {}});
 }
 
 TfrmClienti::~TfrmClienti() = default;
 
 void TfrmClienti::CaricaScheda(const TSchedaCliente &r, qint64 posizione)
 {
-    using C = TSchedaCliente;
-    const QList<QPair<QLineEdit *, C::Campo>> campi = {
-        {txtCliente, C::Cliente}, {txtDataNasc, C::DataNasc}, {txtComuneNasc, C::ComuneNasc},
-        {txtSesso, C::Sesso}, {txtRecapito, C::Recapito}, {txtIndirizzoRes, C::IndirizzoRes},
-        {txtComuneRes, C::ComuneRes}, {txtCapRes, C::CapRes}, {txtEstremi, C::Estremi},
-        {txtTelCasa, C::TelCasa}, {txtTelUff, C::TelUff}, {txtTelCel, C::TelCel}, {txtFax, C::Fax},
-        {txtEmail, C::Email}, {txtCodFisc, C::CodFisc}, {txtCarta, C::Carta}, {txtScadeCarta, C::ScadeCarta},
-        {txtPartitaIva, C::PartitaIva}, {txtIban, C::Iban}, {txtDocumento, C::Documento},
-        {txtOccupazione, C::Occupazione}, {txtCivile, C::Civile}, {txtTitoli, C::Titoli},
-        {txtProdotti, C::Prodotti}, {txtZona, C::Zona}, {txtQuestioni, C::Questioni}, {txtNote, C::Note}};
-    for (const auto &[campo, f] : campi) campo->setText(r.Get(f));
-    txtProvNasc->setEditText(r.Get(C::ProvNasc));
-    txtProvRes->setEditText(r.Get(C::ProvRes));
-    if (const auto flag = r.Flag(C::Ricontatta)) chkRicontatta->setChecked(*flag);
-    lblFile01->setText(r.Get(C::File01));
-    lblFile02->setText(r.Get(C::File02));
-    lblFile03->setText(r.Get(C::File03));
-    lblDesc01->setText(r.Get(C::Desc01));
-    lblDesc02->setText(r.Get(C::Desc02));
-    lblDesc03->setText(r.Get(C::Desc03));
-    lblPosizione->setText(QString::number(posizione));
-}
-
-void TfrmClienti::ComponiRecord(TSchedaCliente &r) const
-{
-    using C = TSchedaCliente;
-    r.Clear();
-    const QList<QPair<QString, C::Campo>> valori = {
-        {txtCliente->text(), C::Cliente}, {txtDataNasc->text(), C::DataNasc},
-        {txtComuneNasc->text(), C::ComuneNasc}, {txtProvNasc->currentText(), C::ProvNasc},
-        {txtSesso->text(), C::Sesso}, {txtRecapito->text(), C::Recapito},
-        {txtIndirizzoRes->text(), C::IndirizzoRes}, {txtProvRes->currentText(), C::ProvRes},
-        {txtComuneRes->text(), C::ComuneRes}, {txtCapRes->text(), C::CapRes}, {txtEstremi->text(), C::Estremi},
-        {txtTelCasa->text(), C::TelCasa}, {txtTelUff->text(), C::TelUff}, {txtTelCel->text(), C::TelCel},
-        {txtFax->text(), C::Fax}, {txtEmail->text(), C::Email}, {txtCodFisc->text(), C::CodFisc},
-        {txtCarta->text(), C::Carta}, {txtScadeCarta->text(), C::ScadeCarta},
-        {txtPartitaIva->text(), C::PartitaIva}, {txtIban->text(), C::Iban},
-        {txtDocumento->text(), C::Documento}, {txtOccupazione->text(), C::Occupazione},
-        {txtCivile->text(), C::Civile}, {txtTitoli->text(), C::Titoli}, {txtProdotti->text(), C::Prodotti},
-        {txtZona->text(), C::Zona}, {txtQuestioni->text(), C::Questioni}, {txtNote->text(), C::Note},
-        {lblFile01->text(), C::File01}, {lblFile02->text(), C::File02}, {lblFile03->text(), C::File03},
-        {lblDesc01->text(), C::Desc01}, {lblDesc02->text(), C::Desc02}, {lblDesc03->text(), C::Desc03}};
-    for (const auto &[v, f] : valori) r.Set(f, v);
-    r.SetFlag(C::Ricontatta, chkRicontatta->isChecked());
+    campi_->Mostra(r.Buffer());
+    campi_->ImpostaPosizione(posizione);
 }
 
 void TfrmClienti::SvuotaScheda()
 {
-    for (QLineEdit *e : findChildren<QLineEdit *>())
-        if (e->objectName().startsWith(QLatin1String("txt"))) e->clear();
-    for (QComboBox *c : {txtProvNasc, txtProvRes}) {
-        c->setCurrentIndex(-1);
-        c->setEditText(QString());
-    }
-    chkRicontatta->setChecked(false);
-    for (QLabel *l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03, lblPosizione}) l->clear();
+    campi_->Svuota();
     txtCliente->setFocus();
 }
 
@@ -512,66 +389,10 @@ void TfrmClienti::closeEvent(QCloseEvent *e)
 
 bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
 {
-    switch (e->type()) {
-    case QEvent::Enter: {
+    // The status line: the hint of the button under the mouse, empty elsewhere.
+    if (e->type() == QEvent::Enter) {
         const QVariant s = o->property("suggerimento");
         panInfo->setText(s.isValid() ? s.toString() : QString());
-        break;
-    }
-    case QEvent::FocusIn:
-        if (auto *c = qobject_cast<QComboBox *>(o)) {
-            // About to receive the focus: no list item selected, the text stays.
-            const QString t = c->currentText();
-            c->setCurrentIndex(-1);
-            c->setEditText(t);
-        }
-        break;
-    case QEvent::FocusOut:
-        for (QComboBox *c : {txtProvNasc, txtProvRes})
-            if (o == c || o == c->lineEdit()) c->setEditText(Trim(MaiuscoleAZ(c->currentText())));
-        break;
-    case QEvent::KeyRelease:
-        if (o == txtCapRes) CambiaTesto(txtCapRes, MaiuscoleAZ(txtCapRes->text()));
-        break;
-    case QEvent::KeyPress: {
-        auto *k = static_cast<QKeyEvent *>(e);
-        QWidget *w = qobject_cast<QWidget *>(o);
-        if (w && w->parentWidget() && qobject_cast<QComboBox *>(w->parentWidget())) w = w->parentWidget();
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            // Enter moves along the chain; txtNote goes back to txtCliente.
-            static const char *const ordine[] = {
-                "txtCliente", "txtDataNasc", "txtComuneNasc", "txtProvNasc", "txtSesso", "txtRecapito",
-                "txtIndirizzoRes", "txtProvRes", "txtComuneRes", "txtCapRes", "txtEstremi", "txtTelCasa",
-                "txtTelUff", "txtTelCel", "txtFax", "txtEmail", "txtCodFisc", "txtCarta", "txtScadeCarta",
-                "txtPartitaIva", "txtIban", "txtDocumento", "txtOccupazione", "txtCivile", "txtTitoli",
-                "txtProdotti", "txtZona", "txtQuestioni", "txtNote"};
-            constexpr int n = sizeof(ordine) / sizeof(ordine[0]);
-            for (int i = 0; w && i < n; ++i) {
-                if (w->objectName() == QLatin1String(ordine[i])) {
-                    if (auto *prossimo = findChild<QWidget *>(QLatin1String(ordine[(i + 1) % n]))) prossimo->setFocus();
-                    return true;
-                }
-            }
-        }
-        if (o->property("soloCifre").toBool()) {
-            switch (k->key()) {
-            case Qt::Key_Backspace:
-            case Qt::Key_Delete:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                break;
-            default:
-                if (k->text().isEmpty() && !(k->modifiers() & Qt::ControlModifier)) break; // Home, End, Shift...
-                if (k->modifiers() & Qt::ControlModifier) return true; // no paste of letters either
-                if (!SoloCifre(k->text())) return true;
-            }
-        }
-        break;
-    }
-    default:
-        break;
     }
     return QWidget::eventFilter(o, e);
 }
@@ -583,13 +404,14 @@ void TfrmClienti::cmdNuovoClick()
 
 void TfrmClienti::cmdDuplicaClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
                                          "questa è stata inserita in archivio."));
         return;
     }
-    for (QLabel *l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03, lblPosizione}) l->clear();
-    if (!gestore_->Raggiungibile()) return;
+    for (QLabel *l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03}) l->clear();
+    campi_->ImpostaPosizione(0);
+    if (!campi_->Raggiungibile()) return;
     txtCliente->setFocus();
     Msg::Informazione(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                                            "Al termine premere Salva per inserire la scheda in archivio."));
@@ -612,13 +434,13 @@ void TfrmClienti::cmdSalvaClick()
             return;
         }
     }
-    gestore_->Salva();
+    campi_->Salva();
 }
 
-void TfrmClienti::cmdPrimoClick() { gestore_->Sfoglia(Freccia::Primo); }
-void TfrmClienti::cmdIndietroClick() { gestore_->Sfoglia(Freccia::Indietro); }
-void TfrmClienti::cmdAvantiClick() { gestore_->Sfoglia(Freccia::Avanti); }
-void TfrmClienti::cmdUltimoClick() { gestore_->Sfoglia(Freccia::Ultimo); }
+void TfrmClienti::cmdPrimoClick() { campi_->Sfoglia(Freccia::Primo); }
+void TfrmClienti::cmdIndietroClick() { campi_->Sfoglia(Freccia::Indietro); }
+void TfrmClienti::cmdAvantiClick() { campi_->Sfoglia(Freccia::Avanti); }
+void TfrmClienti::cmdUltimoClick() { campi_->Sfoglia(Freccia::Ultimo); }
 
 void TfrmClienti::cmdEsciClick()
 {
@@ -637,7 +459,7 @@ void TfrmClienti::btnEmailClick()
 
 void TfrmClienti::btnChiamateClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: lo storico delle chiamate può essere visualizzato soltanto "
                                          "dopo aver salvato la scheda del cliente."));
         return;
@@ -653,7 +475,7 @@ void TfrmClienti::btnChiamateClick()
 
 void TfrmClienti::btnProveClick()
 {
-    if (Trim(lblPosizione->text()).isEmpty()) {
+    if (campi_->Posizione() == 0) { // a card never stored
         Msg::Avviso(this, QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato soltanto "
                                          "dopo aver salvato la scheda del cliente."));
         return;

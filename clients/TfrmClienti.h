@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class GestoreScheda;
+class TCampiScheda;
 
 class TfrmClienti : public QWidget
 {
@@ -24,6 +24,9 @@ public:
     // hidden attachment labels and lblPosizione. Used by browsing, by the
     // client search ("clienti" mode) and by the recontact list.
     void CaricaScheda(const TSchedaCliente &r, qint64 posizione);
+    // The card's fields (one table: controls, record fields, typing rules,
+    // Enter chain) and its position.
+    const TCampiScheda &Campi() const { return *campi_; }
 
     // Fields in the order of the Enter chain.
     QLineEdit *txtCliente = nullptr, *txtDataNasc = nullptr, *txtComuneNasc = nullptr;
@@ -86,6 +89,5 @@ private:
     void SvuotaScheda();
     void ApriStoricoChiamate();
     void ApriServizi();
-    void ComponiRecord(TSchedaCliente &r) const;
-    std::unique_ptr<GestoreScheda> gestore_;
+    std::unique_ptr<TCampiScheda> campi_;
 };

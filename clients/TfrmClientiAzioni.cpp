@@ -3,7 +3,7 @@
 #include "clients/TfrmClienti.h"
 
 #include "clients/TfrmAllegaCartella.h"
-#include "clients/TfrmAllegaExcel.h"
+#include "clients/TfrmServizi.h"
 #include "clients/StampaScheda.h"
 #include "clients/TfrmExpClienti.h"
 #include "clients/TfrmRicontatta.h"

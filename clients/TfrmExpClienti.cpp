@@ -15,18 +15,14 @@ constexpr C::Campo kCampi[25] = {
     C::Prodotti,  C::Zona,       C::Questioni,  C::Note,
 };
 
-QString Campo(const char *record, C::Campo c)
-{
-    return ShortText::Read(TSchedaCliente::Raw(record, c), TSchedaCliente::N(c));
-}
-
 // Cells 1 to 25 of a card's row, appended to `riga`.
 void AggiungiCelle(QStringList &riga, const char *record)
 {
+    auto campo = [record](C::Campo c) { return TSchedaCliente::Leggi(record, c); };
     for (C::Campo c : kCampi) {
-        if (c == C::ComuneNasc) riga.append(Campo(record, c) + u' ' + Campo(record, C::ProvNasc));
-        else if (c == C::ComuneRes) riga.append(Campo(record, c) + u' ' + Campo(record, C::ProvRes));
-        else riga.append(Campo(record, c));
+        if (c == C::ComuneNasc) riga.append(campo(c) + u' ' + campo(C::ProvNasc));
+        else if (c == C::ComuneRes) riga.append(campo(c) + u' ' + campo(C::ProvRes));
+        else riga.append(campo(c));
     }
 }
 

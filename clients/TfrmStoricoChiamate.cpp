@@ -13,11 +13,6 @@ namespace {
 
 using K = LayoutChiamata;
 
-QString Campo(const char *record, K::Campo c)
-{
-    return ShortText::Read(TSchedaChiamata::Raw(record, c), TSchedaChiamata::N(c));
-}
-
 // The fields of grid columns 1 to 15.
 constexpr K::Campo kCampi[15] = {
     K::DataRit, K::OraRit,  K::Tipo,     K::Oggetto, K::Esito, K::Grado, K::Durata,   K::Cliente,
@@ -28,7 +23,7 @@ QStringList RigaChiamata(const char *record)
 {
     QStringList riga;
     riga.reserve(16);
-    for (K::Campo c : kCampi) riga.append(Campo(record, c));
+    for (K::Campo c : kCampi) riga.append(TSchedaChiamata::Leggi(record, c));
     return riga;
 }
 
@@ -40,7 +35,7 @@ void RiempiStoricoChiamate(RigheGriglia &righe, const QString &codiceFiscale)
     TArchivio archivio;
     archivio.Open(QString::fromLatin1(K::NomeFile), TSchedaChiamata::Dimensione);
     archivio.ForEach([&](const char *record, qint64) {
-        if (Campo(record, K::CodFisc) == cercato) AggiungiRiga(righe, RigaChiamata(record));
+        if (TSchedaChiamata::Leggi(record, K::CodFisc) == cercato) AggiungiRiga(righe, RigaChiamata(record));
         return true;
     });
     archivio.Close();

@@ -1,6 +1,8 @@
 #pragma once
 // The report templates of the program, as declarative descriptions read by
-// the report engine (output/Report.h).
+// the report engine (output/Report.h). Each is a file NAME.json of this
+// folder, its pictures NAME_object.png beside it, all listed in reports.qrc
+// and loaded by name (output/ModelliReport.h).
 //
 // Description format (JSON):
 //   report      the report's name
@@ -18,7 +20,8 @@
 //                  frame {sides "all" or letters ltrb, stroke, color}
 //         line:    color, stroke (from left,top to left+width,top+height)
 //         frame:   color ("none": no outline), stroke, fill, radius
-//         picture: png (base64) or file; keepAspect
+//         picture: png (base64) or file (a path; ":/reports/..." for the
+//                  pictures kept with the templates); keepAspect
 //   preview     zoom; buttons the preview window shows (print, zoom,
 //               fullscreen, navigator, close; the others are not offered)
 //   script, progress, printer: recorded with the template, not used (the
@@ -26,7 +29,7 @@
 //               for long work)
 #include <QByteArray>
 
-// "Riepilogo dati": the landscape summary list (title, list body, footer
-// with the date of printing). Every window that prints a list uses its own
-// copy of it.
+// "Riepilogo dati" (RiepilogoDati.json): the landscape summary list (title,
+// list body, footer with the date of printing). Every window that prints a
+// list uses its own copy of it.
 QByteArray ModelloRiepilogoDati();

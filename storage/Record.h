@@ -58,6 +58,8 @@ public:
     // Pointer to the field's length byte, for scans that work on raw bytes.
     const char *Raw(Campo c) const { return buf_.data() + Offset[c]; }
     static const char *Raw(const char *record, Campo c) { return record + Offset[c]; }
+    // Field text of a record read straight from a file buffer, trimmed.
+    static QString Leggi(const char *record, Campo c) { return ShortText::Read(record + Offset[c], Layout::N[c]); }
 
     // Flags: "Sì" or "No". Reading gives no value for anything else.
     void SetFlag(Campo c, bool on) { Set(c, on ? kSi : kNo); }

@@ -9,7 +9,7 @@
 #include "clients/Allegati.h"
 #include "clients/Servizi.h"
 #include "clients/TfrmAllegaCartella.h"
-#include "clients/TfrmAllegaExcel.h"
+#include "clients/TfrmServizi.h"
 #include "clients/TfrmClienti.h"
 #include "output/Stampa.h"
 #include "storage/TArchivio.h"

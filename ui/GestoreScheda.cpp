@@ -17,18 +17,40 @@ GestoreScheda::GestoreScheda(Config c) : c_(std::move(c))
     if (c_.msgModificata.isEmpty()) c_.msgModificata = MSG_SCHEDA_MODIFICATA;
 }
 
+void GestoreScheda::UsaPosizione(std::function<qint64()> leggi, std::function<void(qint64)> scrivi)
+{
+    leggiPosizione_ = std::move(leggi);
+    scriviPosizione_ = std::move(scrivi);
+}
+
+qint64 GestoreScheda::Posizione() const
+{
+    if (leggiPosizione_) return leggiPosizione_();
+    bool ok = false;
+    const qint64 p = Trim(c_.lblPosizione->text()).toLongLong(&ok);
+    return ok && p > 0 ? p : 0;
+}
+
+void GestoreScheda::ImpostaPosizione(qint64 p)
+{
+    if (scriviPosizione_) scriviPosizione_(p);
+    else if (p > 0) c_.lblPosizione->setText(QString::number(p));
+    else c_.lblPosizione->clear();
+}
+
 void GestoreScheda::Sfoglia(Freccia f)
 {
     EsitoSfoglia esito;
     try {
         TArchivio a;
         a.Open(c_.nomeFile, c_.dimensione);
-        esito = ::Sfoglia(f, c_.lblPosizione->text(), a.Count());
+        const qint64 p = Posizione();
+        esito = ::Sfoglia(f, p > 0 ? QString::number(p) : QString(), a.Count());
         if (esito.tipo == EsitoSfoglia::Mostra) {
             a.ReadAt(esito.posizione, record_.data());
             a.Close();
             c_.mostra(record_.data());
-            c_.lblPosizione->setText(QString::number(esito.posizione));
+            ImpostaPosizione(esito.posizione);
             return;
         }
         a.Close();
@@ -36,7 +58,7 @@ void GestoreScheda::Sfoglia(Freccia f)
         Msg::ErroreAccesso(c_.finestra);
         return;
     }
-    if (esito.svuotaPosizione) c_.lblPosizione->clear();
+    if (esito.svuotaPosizione) ImpostaPosizione(0);
     if (esito.tipo == EsitoSfoglia::ArchivioVuoto) Msg::Informazione(c_.finestra, MSG_ARCHIVIO_VUOTO);
 }
 
@@ -52,20 +74,14 @@ bool GestoreScheda::MostraScheda(qint64 k)
         return false;
     }
     c_.mostra(record_.data());
-    c_.lblPosizione->setText(QString::number(k));
+    ImpostaPosizione(k);
     return true;
 }
 
 bool GestoreScheda::Salva()
 {
-    const QString testo = Trim(c_.lblPosizione->text());
-    bool nuova = testo.isEmpty();
-    qint64 p = 0;
-    if (!nuova) {
-        bool ok = false;
-        p = testo.toLongLong(&ok);
-        if (!ok || p < 1) nuova = true;
-    }
+    const qint64 p = Posizione();
+    const bool nuova = p == 0;
     qint64 posizione = 0;
     try {
         TArchivio a;
@@ -82,7 +98,7 @@ bool GestoreScheda::Salva()
         Msg::ErroreAccesso(c_.finestra);
         return false;
     }
-    c_.lblPosizione->setText(QString::number(posizione));
+    ImpostaPosizione(posizione);
     Msg::Informazione(c_.finestra, nuova ? c_.msgInserita : c_.msgModificata);
     return true;
 }

@@ -27,6 +27,11 @@ public:
 
     explicit GestoreScheda(Config c);
 
+    // A window that keeps the position of the card on screen itself (0: a
+    // new card) gives how to read it and how to change it (after mostra, or
+    // after a save); otherwise lblPosizione's text is the position.
+    void UsaPosizione(std::function<qint64()> leggi, std::function<void(qint64)> scrivi);
+
     // One of the four arrows.
     void Sfoglia(Freccia f);
     // Shows card k (browsing, and a card picked in a search). False on failure
@@ -40,7 +45,12 @@ public:
     bool Raggiungibile();
 
 private:
+    qint64 Posizione() const;
+    void ImpostaPosizione(qint64 p);
+
     Config c_;
+    std::function<qint64()> leggiPosizione_;
+    std::function<void(qint64)> scriviPosizione_;
     std::vector<char> record_; // the window's record buffer
 };
 

@@ -3,6 +3,7 @@
 // services file with the total of the amounts, and one entry added or
 // modified per opening. Opened by the client card, whose name and position
 // it reads when it is shown.
+#include "ui/CampoRistretto.h"
 #include "ui/Stile.h"
 
 #include <QHash>
@@ -43,8 +44,8 @@ public:
     // Entry view.
     QWidget *panCosti = nullptr;
     QLabel *titIstruzioni = nullptr;
-    QLineEdit *txtData = nullptr, *txtOra = nullptr, *txtServizi = nullptr, *txtAgente = nullptr,
-              *txtImporto = nullptr;
+    QLineEdit *txtData = nullptr, *txtOra = nullptr, *txtServizi = nullptr, *txtAgente = nullptr;
+    TCampoImporto *txtImporto = nullptr; // digits and comma; the amount rule when left
     Stile::TImmagine *impData = nullptr, *impOra = nullptr;
     QPushButton *btnSalva = nullptr, *cmdClose = nullptr;
 

@@ -1,4 +1,4 @@
-#include "clients/TfrmAllegaExcel.h"
+#include "clients/TfrmServizi.h"
 
 #include "storage/Cartella.h"
 #include "ui/Messaggi.h"
@@ -25,6 +25,7 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <type_traits>
 
 namespace {
 
@@ -153,7 +154,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(TfrmClienti *owner)
     // Enter moves to the next field.
     successivo_ = {{txtTrova, btnTrova}, {txtData, txtOra},       {txtOra, txtServizi},
                    {txtServizi, txtAgente}, {txtAgente, txtImporto}, {txtImporto, txtData}};
-    for (QLineEdit *e : {txtTrova, txtData, txtOra, txtServizi, txtAgente, txtImporto}) {
+    for (QLineEdit *e : std::initializer_list<QLineEdit *>{txtTrova, txtData, txtOra, txtServizi, txtAgente, txtImporto}) {
         ColoraCampo(e, false);
         e->installEventFilter(this);
     }
@@ -269,8 +270,9 @@ QWidget *TfrmAllegaExcel::CreaVoce()
                               "titIstruzioni");
     titIstruzioni->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
 
-    auto campo = [this](QLineEdit *&e, const char *nome, int n, int larghezza, bool centrato) {
-        e = new QLineEdit(panCosti);
+    auto campo = [this](auto *&e, const char *nome, int n, int larghezza, bool centrato) {
+        using Tipo = std::remove_pointer_t<std::remove_reference_t<decltype(e)>>;
+        e = new Tipo(panCosti);
         e->setObjectName(QString::fromLatin1(nome));
         e->setMaxLength(n);
         e->setMinimumHeight(32);
@@ -478,7 +480,7 @@ void TfrmAllegaExcel::impOraClick()
 
 void TfrmAllegaExcel::txtImportoExit()
 {
-    txtImporto->setText(NormalizzaImporto(txtImporto->text()));
+    txtImporto->Normalizza();
 }
 
 void TfrmAllegaExcel::done(int r)
@@ -497,8 +499,7 @@ bool TfrmAllegaExcel::eventFilter(QObject *o, QEvent *e)
         ColoraCampo(campo, true);
         break;
     case QEvent::FocusOut:
-        ColoraCampo(campo, false);
-        if (campo == txtImporto) txtImportoExit();
+        ColoraCampo(campo, false); // txtImporto then applies the amount rule itself
         break;
     case QEvent::KeyPress: {
         auto *k = static_cast<QKeyEvent *>(e);
@@ -507,7 +508,6 @@ bool TfrmAllegaExcel::eventFilter(QObject *o, QEvent *e)
             if (prossimo) prossimo->setFocus();
             return true;
         }
-        if (campo == txtImporto && !TastoImportoAmmesso(k->key(), k->text())) return true;
         break;
     }
     default:

@@ -1,0 +1,62 @@
+#pragma once
+// Edit fields that accept only some characters: digits, or digits and the
+// decimal comma, and the amount field, which also puts its text in the amount
+// form when it is left. The cards, the services window and the income
+// summary take them as they are, so each rule lives here only.
+//
+// Enter is not handled here: it passes, and the window's Enter chain (an
+// event filter on the field) sees it first and moves the focus on.
+#include <QLineEdit>
+
+class TCampoRistretto : public QLineEdit
+{
+    Q_OBJECT
+public:
+    // The characters that may be typed.
+    enum class Caratteri {
+        Cifre,         // "0" to "9"
+        CifreEVirgola, // "0" to "9" and ","
+    };
+    // What happens to the keys that type none of them.
+    enum class Tasti {
+        // Only Backspace, Delete, Left, Right (and Enter) pass; every other
+        // key is swallowed, Tab and Home included.
+        Severi,
+        // Keys that type no character (Tab, Home, End, Shift...) pass as
+        // well; shortcuts with Ctrl are swallowed, so nothing is pasted.
+        Tolleranti,
+    };
+
+    TCampoRistretto(Caratteri caratteri, Tasti tasti, QWidget *parent = nullptr);
+
+    Caratteri CaratteriAmmessi() const { return caratteri_; }
+    Tasti TastiAmmessi() const { return tasti_; }
+
+    // Whether a key press reaches the field under these rules.
+    static bool Ammesso(Caratteri caratteri, Tasti tasti, int tasto, Qt::KeyboardModifiers modificatori,
+                        const QString &testo);
+
+protected:
+    // Key presses are sorted before QLineEdit sees them (and before Tab
+    // moves the focus).
+    bool event(QEvent *e) override;
+
+private:
+    Caratteri caratteri_;
+    Tasti tasti_;
+};
+
+// The amount field: digits and comma under the strict keys, and the amount
+// rule (NormalizzaImporto, storage/Formati.h) applied when the focus leaves.
+class TCampoImporto : public TCampoRistretto
+{
+    Q_OBJECT
+public:
+    explicit TCampoImporto(QWidget *parent = nullptr);
+
+    // Puts the text in the amount form now ("12" -> "12,00", "" -> "0,00").
+    void Normalizza();
+
+protected:
+    void focusOutEvent(QFocusEvent *e) override;
+};
