@@ -433,6 +433,13 @@ void TfrmAllegaExcel::btnSalvaClick()
         campi[size_t(*mancante)]->setFocus();
         return;
     }
+    // An amount that is not a number is never stored as "0,00" in silence.
+    if (!txtImporto->Normalizza()) {
+        Msg::Avviso(this, QStringLiteral("Attenzione: l'importo digitato non \u00E8 valido."));
+        txtImporto->setFocus();
+        return;
+    }
+    voce[size_t(TSchedaServizio::Importo)] = txtImporto->text();
     const QString posizione = Trim(lblPosizione->text());
     try {
         const qint64 p = SalvaServizio(lblFile->text(), posizione.toLongLong(), voce);

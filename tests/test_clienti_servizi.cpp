@@ -520,7 +520,8 @@ void TestServizi::importoDigitazione_data()
 
     QTest::newRow("intero") << "15" << "15" << "15,00";
     QTest::newRow("solo decimali") << ",5" << ",5" << "0,50";
-    QTest::newRow("due virgole") << "1,2,3" << "1,2,3" << "0,00";
+    // Not a number: a warning, the text kept and the focus left in the field.
+    QTest::newRow("due virgole") << "1,2,3" << "1,2,3" << "1,2,3";
     QTest::newRow("lettere, segni e blank scartati") << "-1a2. 3,4e5" << "123,45" << "123,45";
     QTest::newRow("arrotondato") << "3,456" << "3,456" << "3,46";
     QTest::newRow("mezzo centesimo") << "0,005" << "0,005" << "0,01";
@@ -542,9 +543,29 @@ void TestServizi::importoDigitazione()
     QVERIFY(w->txtImporto->text().isEmpty());
     QTest::keyClicks(w->txtImporto, tasti);
     QCOMPARE(w->txtImporto->text(), digitato);
+    const bool valido = QString(QTest::currentDataTag()) != "due virgole";
+    RispostaBox box;
+    ChiudiModale chiudi;
     QTest::keyClick(w->txtImporto, Qt::Key_Return); // Enter leaves the field
-    QCOMPARE(QApplication::focusWidget(), w->txtData);
     QCOMPARE(w->txtImporto->text(), lasciato);
+    if (valido) {
+        QCOMPARE(QApplication::focusWidget(), w->txtData);
+        QVERIFY(box.testi().isEmpty());
+        return;
+    }
+    QCOMPARE(box.testi(), QStringList{"Attenzione: l'importo digitato non è valido."});
+    QCOMPARE(w->focusWidget(), w->txtImporto);
+    // Saving refuses it too, and stores nothing.
+    w->txtData->setText("09/03/2024");
+    w->txtOra->setText("10:00");
+    w->txtServizi->setText("Consulenza");
+    w->txtAgente->setText("Rossi");
+    w->txtImporto->setText("1,2,3");
+    w->btnSalvaClick();
+    QCOMPARE(box.testi().size(), 2);
+    QCOMPARE(box.testi()[1], QString("Attenzione: l'importo digitato non è valido."));
+    QCOMPARE(w->lblPosizione->text(), QString());
+    QVERIFY(!QFileInfo::exists(w->lblFile->text()) || QFileInfo(w->lblFile->text()).size() == 0);
 }
 
 void TestServizi::catenaInvioEColori()

@@ -15,6 +15,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -116,6 +118,9 @@ private slots:
     void incollaConCtrlV();
     void importoInUscita_data();
     void importoInUscita();
+    void importoSelezionatoAlFuoco();
+    void incollaDalMenu_data();
+    void incollaDalMenu();
 
     void controlliDallaTabella();
     void mostraEComponi();
@@ -232,26 +237,111 @@ void TestUiCampi::importoInUscita_data()
 {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QString>("lasciato");
-    QTest::newRow("intero") << "15" << "15,00";
-    QTest::newRow("vuoto") << "" << "0,00";
-    QTest::newRow("solo decimali") << ",5" << "0,50";
-    QTest::newRow("due virgole") << "1,2,3" << "0,00";
-    QTest::newRow("arrotondato") << "1234,567" << "1234,57";
+    QTest::addColumn<bool>("avviso");
+    QTest::newRow("intero") << "15" << "15,00" << false;
+    QTest::newRow("vuoto") << "" << "0,00" << false;
+    QTest::newRow("solo decimali") << ",5" << "0,50" << false;
+    QTest::newRow("due virgole: avviso, resta com'è") << "1,2,3" << "1,2,3" << true;
+    QTest::newRow("solo virgola: avviso") << "," << "," << true;
+    QTest::newRow("arrotondato") << "1234,567" << "1234,57" << false;
 }
 
 void TestUiCampi::importoInUscita()
 {
     QFETCH(QString, testo);
     QFETCH(QString, lasciato);
-    Banco b(Importo);
-    b.campo->setText(testo);
-    b.altro->setFocus();
-    QCOMPARE(b.campo->text(), lasciato);
+    QFETCH(bool, avviso);
+    {
+        Banco b(Importo);
+        b.campo->setText(testo);
+        RispostaBox box;
+        ChiudiModale chiudi;
+        b.altro->setFocus();
+        QCOMPARE(b.campo->text(), lasciato);
+        QCOMPARE(box.testi(), avviso ? QStringList{"Attenzione: l'importo digitato non è valido."} : QStringList{});
+        if (avviso) {
+            QCOMPARE(box.visti()[0].icona, QMessageBox::Warning);
+            QCOMPARE(b.w.focusWidget(), b.campo); // the focus stays to mend it
+        } else {
+            QCOMPARE(QApplication::focusWidget(), b.altro);
+        }
+    }
     // A digits field keeps what it holds when it is left.
     Banco c(CifreEVirgola);
     c.campo->setText(testo);
     c.altro->setFocus();
     QCOMPARE(c.campo->text(), testo);
+}
+
+// Taking the focus, by Tab or by a click, selects the whole amount, so what
+// is typed replaces the "0,00" shown instead of joining it.
+void TestUiCampi::importoSelezionatoAlFuoco()
+{
+    Banco b(Importo);
+    b.altro->setFocus();
+    b.campo->setText("0,00");
+    QTest::keyClick(b.altro, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), b.campo);
+    QTRY_COMPARE(b.campo->selectedText(), QString("0,00"));
+    QTest::keyClicks(b.campo, "120,50");
+    QCOMPARE(b.campo->text(), QString("120,50"));
+
+    b.altro->setFocus();
+    QCOMPARE(b.campo->text(), QString("120,50"));
+    QTest::mouseClick(b.campo, Qt::LeftButton, {}, QPoint(3, b.campo->height() / 2));
+    QTRY_COMPARE(b.campo->selectedText(), QString("120,50"));
+    QTest::keyClicks(b.campo, "7");
+    QCOMPARE(b.campo->text(), QString("7"));
+}
+
+// The context menu's paste and a dropped text bring in only what could have
+// been typed.
+void TestUiCampi::incollaDalMenu_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("appunti");
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("CAP: lettere scartate") << int(CifreTolleranti) << "CAP 00184 Roma" << "500184";
+    QTest::newRow("telefono: segni scartati") << int(CifreSevere) << "+39 (06) 123-45" << "5390612345";
+    QTest::newRow("cifre e virgola") << int(CifreEVirgola) << "€ 1.250,50" << "51250,50";
+    QTest::newRow("importo") << int(Importo) << "12,5 euro" << "512,5";
+    QTest::newRow("niente di ammesso") << int(CifreSevere) << "abc" << "5";
+}
+
+void TestUiCampi::incollaDalMenu()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, appunti);
+    QFETCH(QString, testo);
+    QGuiApplication::clipboard()->setText(appunti);
+    {
+        Banco b(tipo);
+        b.campo->setText("5");
+        b.campo->deselect();
+        b.campo->setCursorPosition(1);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(3, 3), b.campo->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(b.campo, &menu);
+        QMenu *aperto = nullptr;
+        QTRY_VERIFY((aperto = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QAction *incolla = nullptr;
+        for (QAction *a : aperto->actions())
+            if (a->objectName() == "edit-paste") incolla = a;
+        QVERIFY(incolla);
+        QCOMPARE(incolla->isEnabled(), testo != "5");
+        if (incolla->isEnabled()) incolla->trigger();
+        aperto->close();
+        QCOMPARE(b.campo->text(), testo);
+    }
+    {
+        Banco b(tipo);
+        b.campo->setText("5");
+        QMimeData dati;
+        dati.setText(appunti);
+        QDropEvent lascia(QPointF(b.campo->width() - 2, 3), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the field: the application routes drops only during a real drag.
+        static_cast<QObject *>(b.campo)->event(&lascia);
+        QCOMPARE(b.campo->text(), testo);
+    }
 }
 
 // ================================================================ field table

@@ -2,8 +2,18 @@
 
 #include "storage/Formati.h"
 #include "storage/Testo.h"
+#include "ui/Messaggi.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
 
 TCampoRistretto::TCampoRistretto(Caratteri caratteri, Tasti tasti, QWidget *parent)
     : QLineEdit(parent), caratteri_(caratteri), tasti_(tasti)
@@ -37,6 +47,49 @@ bool TCampoRistretto::Ammesso(Caratteri caratteri, Tasti tasti, int tasto, Qt::K
     return caratteri == Caratteri::CifreEVirgola && c == u',';
 }
 
+QString TCampoRistretto::Filtra(Caratteri caratteri, const QString &testo)
+{
+    QString r;
+    for (const QChar c : testo)
+        if ((c >= u'0' && c <= u'9') || (caratteri == Caratteri::CifreEVirgola && c == u',')) r += c;
+    return r;
+}
+
+void TCampoRistretto::IncollaFiltrato()
+{
+    if (isReadOnly()) return;
+    const QString testo = Filtra(caratteri_, QGuiApplication::clipboard()->text());
+    if (!testo.isEmpty()) insert(testo);
+}
+
+void TCampoRistretto::contextMenuEvent(QContextMenuEvent *e)
+{
+    QPointer<QMenu> menu = createStandardContextMenu();
+    if (!menu) return;
+    // The menu's paste is the action that carries the paste shortcut.
+    const QString incolla = u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *a : menu->actions()) {
+        if (!a->text().endsWith(incolla)) continue;
+        a->setObjectName(QStringLiteral("edit-paste"));
+        a->disconnect();
+        a->setEnabled(!isReadOnly() && !Filtra(caratteri_, QGuiApplication::clipboard()->text()).isEmpty());
+        connect(a, &QAction::triggered, this, &TCampoRistretto::IncollaFiltrato);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void TCampoRistretto::dropEvent(QDropEvent *e)
+{
+    const QString testo = e->mimeData() ? Filtra(caratteri_, e->mimeData()->text()) : QString();
+    if (!testo.isEmpty() && !isReadOnly()) {
+        setCursorPosition(cursorPositionAt(e->position().toPoint()));
+        insert(testo);
+        setFocus();
+    }
+    e->acceptProposedAction();
+}
+
 bool TCampoRistretto::event(QEvent *e)
 {
     if (e->type() == QEvent::KeyPress) {
@@ -51,13 +104,34 @@ TCampoImporto::TCampoImporto(QWidget *parent)
 {
 }
 
-void TCampoImporto::Normalizza()
+bool TCampoImporto::Normalizza()
 {
+    if (!Trim(text()).isEmpty() && !ImportoInCentesimi(text())) return false;
     setText(NormalizzaImporto(text()));
+    return true;
+}
+
+void TCampoImporto::focusInEvent(QFocusEvent *e)
+{
+    QLineEdit::focusInEvent(e);
+    // After the click that gave the focus has placed the cursor.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+    });
 }
 
 void TCampoImporto::focusOutEvent(QFocusEvent *e)
 {
-    Normalizza();
     QLineEdit::focusOutEvent(e);
+    // Another window coming forward (a menu, a box, another program) is not
+    // the user leaving the field.
+    const Qt::FocusReason r = e->reason();
+    const bool lasciato = r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason
+                          && r != Qt::MenuBarFocusReason;
+    if (avvisando_ || !lasciato || Normalizza() || !isVisible()) return;
+    avvisando_ = true;
+    Msg::Avviso(this, QStringLiteral("Attenzione: l'importo digitato non è valido."));
+    avvisando_ = false;
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
 }

@@ -35,11 +35,20 @@ public:
     // Whether a key press reaches the field under these rules.
     static bool Ammesso(Caratteri caratteri, Tasti tasti, int tasto, Qt::KeyboardModifiers modificatori,
                         const QString &testo);
+    // What of `testo` could have been typed: the other characters dropped.
+    static QString Filtra(Caratteri caratteri, const QString &testo);
+
+    // Pastes the clipboard's text through the typing rule (the context
+    // menu's "Incolla" does this too).
+    void IncollaFiltrato();
 
 protected:
     // Key presses are sorted before QLineEdit sees them (and before Tab
     // moves the focus).
     bool event(QEvent *e) override;
+    // The context menu's paste and a dropped text go through the rule too.
+    void contextMenuEvent(QContextMenuEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
 
 private:
     Caratteri caratteri_;
@@ -48,15 +57,24 @@ private:
 
 // The amount field: digits and comma under the strict keys, and the amount
 // rule (NormalizzaImporto, storage/Formati.h) applied when the focus leaves.
+// Taking the focus selects the whole text, so typing replaces the "0,00"
+// shown. A text that is not a number is never silently replaced: leaving
+// the field shows "Attenzione: l'importo digitato non è valido." and the
+// focus stays; an empty field still becomes "0,00".
 class TCampoImporto : public TCampoRistretto
 {
     Q_OBJECT
 public:
     explicit TCampoImporto(QWidget *parent = nullptr);
 
-    // Puts the text in the amount form now ("12" -> "12,00", "" -> "0,00").
-    void Normalizza();
+    // Puts the text in the amount form now ("12" -> "12,00", "" -> "0,00");
+    // false, and the text unchanged, when it is not a number.
+    bool Normalizza();
 
 protected:
+    void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+
+private:
+    bool avvisando_ = false;
 };
