@@ -3,7 +3,7 @@
 // services file with the total of the amounts, and one entry added or
 // modified per opening. Opened by the client card, whose name and position
 // it reads when it is shown.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 #include <QHash>
 #include <QPointer>
