@@ -1,0 +1,2 @@
+# The shared look: the symbol set in its resource, the widget kit, the fonts.
+pratovia_add_test(test_ui_kit ${CMAKE_CURRENT_SOURCE_DIR}/test_ui_kit.cpp)
