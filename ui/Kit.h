@@ -13,7 +13,6 @@
 
 #include <functional>
 
-class QIcon;
 class QPainter;
 class QPushButton;
 
@@ -40,8 +39,9 @@ void Suggerimento(QWidget *controllo, QLabel *riga, const QString &testo);
 
 // The yellow focus highlight: a rectangle 4 units larger than `campo` on every
 // side, placed behind it and shown while it has the focus. The highlight is a
-// child of the field's parent named `nome` (e.g. "effPassword"); it follows
-// the field when it moves or resizes. Returns the highlight.
+// child of the field's parent named `nome`, by default "eff" and the field's
+// name without its prefix (txtPassword: "effPassword"); it follows the field
+// when it moves or resizes. Returns the highlight.
 QWidget *EvidenziaFocus(QWidget *campo, const QString &nome = QString());
 
 // A picture drawn in code at its own size; as a button it shows the hand
