@@ -1,11 +1,13 @@
 #include "app/Avvio.h"
 
 #include "app/Finestre.h"
+#include "ui/Disegni.h"
 #include "ui/Stile.h"
 #include "app/TfrmPassword.h"
 #include "output/Stampa.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -26,6 +28,9 @@ int AvviaProgramma(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ApplicaStile(app);
     InstallaSostituzioniFont();
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48, 64, 128, 256}) icona.addPixmap(Stile::Logo(QSize(lato, lato)));
+    app.setWindowIcon(icona);
     // The toolkit's own dialogs (print, file) in Italian.
     auto *traduzione = new QTranslator(&app);
     if (traduzione->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),

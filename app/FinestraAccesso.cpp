@@ -1,6 +1,7 @@
 #include "app/FinestraAccesso.h"
 
-#include "ui/Stile.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -16,14 +17,9 @@ void ComponiFinestraAccesso(QWidget *finestra, const QString &titolo, const QStr
     });
     imgLogo->setFixedHeight(altezza);
 
-    auto *piede = new QWidget(finestra);
+    auto *piede = new Stile::TBanda(finestra);
     piede->setObjectName("panPiede");
-    piede->setAttribute(Qt::WA_StyledBackground);
-    piede->setStyleSheet(QStringLiteral("QWidget#panPiede { background: #F3F6FA; border-top: 1px solid #DDE4EC; }"));
-    piede->setFixedHeight(64);
-    auto *bottoni = new QHBoxLayout(piede);
-    bottoni->setContentsMargins(24, 0, 24, 0);
-    bottoni->setSpacing(10);
+    auto *bottoni = static_cast<QHBoxLayout *>(piede->layout());
     for (QWidget *b : sinistra) bottoni->addWidget(b);
     bottoni->addStretch();
     for (QWidget *b : destra) bottoni->addWidget(b);

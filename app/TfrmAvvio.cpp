@@ -2,7 +2,9 @@
 
 #include "ui/Navigazione.h"
 #include "app/GuidaGenerale.h"
-#include "ui/Stile.h"
+#include "app/Tessere.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 #include "ui/TMisc.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"

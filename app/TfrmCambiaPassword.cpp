@@ -4,7 +4,7 @@
 #include "ui/Navigazione.h"
 #include "ui/Messaggi.h"
 #include "app/Password.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "storage/Testo.h"
 
 #include <QCloseEvent>
@@ -37,24 +37,19 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QDialog(parent)
         t->setMinimumWidth(260);
         t->installEventFilter(this);
         connect(t, &QLineEdit::textChanged, this, &TfrmCambiaPassword::AggiornaOK);
-        Stile::EvidenziaFocus(t, QStringLiteral("eff") + QString::fromLatin1(nome).mid(3));
+        Stile::EvidenziaFocus(t);
         return t;
     };
     txtPasswordOld = campo("txtPasswordOld");
     txtPasswordNew = campo("txtPasswordNew");
     txtConferma = campo("txtConferma");
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName("cmdOK");
+    cmdOK = Stile::Pulsante(QStringLiteral("OK"), QStringLiteral("cmdOK"), this);
     cmdOK->setEnabled(false);
     Stile::Principale(cmdOK);
-    cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdEsci->setObjectName("cmdEsci");
-    for (QPushButton *b : {cmdOK, cmdEsci}) {
+    cmdEsci = Stile::Pulsante(QStringLiteral("Chiudi"), QStringLiteral("cmdEsci"), this);
+    for (QPushButton *b : {cmdOK, cmdEsci})
         b->setAutoDefault(false); // Enter moves between the fields, never presses OK
-        b->setMinimumHeight(34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
 
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(14);

@@ -1,6 +1,7 @@
 #include "app/TfrmInfo.h"
 
-#include "ui/Stile.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 #include "ui/TMisc.h"
 
 #include <QFontMetricsF>
@@ -99,24 +100,11 @@ TfrmInfo::TfrmInfo(QWidget *parent) : Stile::TDialogo(parent, QSize(520, 396))
     });
     colonna->addWidget(imgAvviso, 1);
 
-    QWidget *piede = Piede();
-    imgEmail = new TImmagine(QStringLiteral("imgEmail"), QSize(32, 32), piede);
-    imgEmail->setFixedSize(32, 32);
-    imgEmail->ImpostaDisegno([](QPainter &p, const QRectF &r, Stato) {
-        Stile::DisegnaIcona(p, Stile::Simbolo::Email, r);
-    });
-    lnkWeb = new Stile::TLink(QStringLiteral("lnkWeb"), IndirizzoEmail(), piede);
-    lnkWeb->Unisci(imgEmail);
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), piede);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumWidth(110);
-    Stile::Principale(btnChiudi);
-    auto *riga = static_cast<QHBoxLayout *>(piede->layout());
-    riga->addWidget(imgEmail);
-    riga->addWidget(lnkWeb);
-    riga->addStretch(1);
-    riga->addWidget(btnChiudi);
-    colonna->addWidget(piede);
+    const Contatto contatto = PiedeContatto(QStringLiteral("imgEmail"), Stile::Simbolo::Email, IndirizzoEmail());
+    imgEmail = contatto.immagine;
+    lnkWeb = contatto.link;
+    btnChiudi = contatto.chiudi;
+    colonna->addWidget(Piede());
 
     connect(lnkWeb, &Stile::TLink::cliccato, this, &TfrmInfo::lnkWebClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);

@@ -1,7 +1,7 @@
 #pragma once
 // The information window: what the program is, its rights notice and the
 // maker's e-mail address.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 class QPushButton;
 

@@ -4,7 +4,7 @@
 #include "ui/Navigazione.h"
 #include "ui/Messaggi.h"
 #include "app/Password.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "storage/Testo.h"
 
 #include <QCloseEvent>
@@ -36,20 +36,13 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     txtPassword->setFont(f);
     txtPassword->setMinimumHeight(36);
     txtPassword->installEventFilter(this);
-    Stile::EvidenziaFocus(txtPassword, "effPassword");
+    Stile::EvidenziaFocus(txtPassword);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName("cmdOK");
+    cmdOK = Stile::Pulsante(QStringLiteral("OK"), QStringLiteral("cmdOK"), this, QIcon(), 90);
     cmdOK->setEnabled(false);
     Stile::Principale(cmdOK);
-    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName("cmdEsci");
-    btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
-    btnCambiaPassword->setObjectName("btnCambiaPassword");
-    for (QPushButton *b : {cmdOK, cmdEsci, btnCambiaPassword}) {
-        b->setMinimumHeight(34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    cmdEsci = Stile::Pulsante(QStringLiteral("Esci"), QStringLiteral("cmdEsci"), this, QIcon(), 90);
+    btnCambiaPassword = Stile::Pulsante(QStringLiteral("Cambia password"), QStringLiteral("btnCambiaPassword"), this);
 
     auto *corpo = new QVBoxLayout;
     corpo->setContentsMargins(28, 20, 28, 26);

@@ -1,6 +1,7 @@
 #include "app/TfrmSplash.h"
 
-#include "ui/Stile.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 #include "ui/TMisc.h"
 #include "app/TfrmInfo.h"
 
@@ -99,24 +100,11 @@ TfrmSplash::TfrmSplash(QWidget *parent) : Stile::TDialogo(parent, QSize(540, 420
     imgLogo->ImpostaDisegno([](QPainter &p, const QRectF &r, Stato) { DisegnaCrediti(p, r); });
     colonna->addWidget(imgLogo, 1);
 
-    QWidget *piede = Piede();
-    imgWeb = new TImmagine(QStringLiteral("imgWeb"), QSize(32, 32), piede);
-    imgWeb->setFixedSize(32, 32);
-    imgWeb->ImpostaDisegno([](QPainter &p, const QRectF &r, Stato) {
-        Stile::DisegnaIcona(p, Stile::Simbolo::Web, r);
-    });
-    lnkWeb = new Stile::TLink(QStringLiteral("lnkWeb"), TestoSito(), piede);
-    lnkWeb->Unisci(imgWeb);
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), piede);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumWidth(110);
-    Stile::Principale(btnChiudi);
-    auto *riga = static_cast<QHBoxLayout *>(piede->layout());
-    riga->addWidget(imgWeb);
-    riga->addWidget(lnkWeb);
-    riga->addStretch(1);
-    riga->addWidget(btnChiudi);
-    colonna->addWidget(piede);
+    const Contatto contatto = PiedeContatto(QStringLiteral("imgWeb"), Stile::Simbolo::Web, TestoSito());
+    imgWeb = contatto.immagine;
+    lnkWeb = contatto.link;
+    btnChiudi = contatto.chiudi;
+    colonna->addWidget(Piede());
 
     connect(lnkWeb, &Stile::TLink::cliccato, this, &TfrmSplash::lnkWebClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);

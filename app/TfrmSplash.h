@@ -1,6 +1,6 @@
 #pragma once
 // The credits window.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 class QPushButton;
 

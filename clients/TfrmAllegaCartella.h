@@ -3,7 +3,7 @@
 // chosen file is copied into the attachment folder; the card keeps only its
 // name. Opened by the client card, which fills the six fields and sets
 // lblMemory to "clienti"; "Applica e chiudi" writes them back into the card.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 #include <QPointer>
 #include <array>

@@ -4,7 +4,7 @@
 // modified per opening. Opened by the client card, whose name and position
 // it reads when it is shown.
 #include "ui/CampoRistretto.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 #include <QHash>
 #include <QPointer>

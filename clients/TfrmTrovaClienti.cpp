@@ -1,6 +1,7 @@
 #include "clients/TfrmTrovaClienti.h"
 
 #include "storage/Formati.h"
+#include "ui/Disegni.h"
 #include "ui/Messaggi.h"
 #include "clients/TfrmClienti.h"
 #include "output/Avanzamento.h"

@@ -11,7 +11,7 @@
 //
 // Also here: the result list window that the search and the recontact list
 // (TfrmRicontatta) share.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "clients/ListaClienti.h"
 
 #include <QPointer>

@@ -93,15 +93,9 @@ TfrmControllo::TfrmControllo(const FinestraControllo &f, Stile::Simbolo simbolo,
     m_conteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_conteggio->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 9));
 
-    btnControlla = new QPushButton(m_f.pulsanteControlla);
-    btnControlla->setObjectName(QStringLiteral("btnControlla"));
+    btnControlla = Stile::Pulsante(m_f.pulsanteControlla, QStringLiteral("btnControlla"), nullptr, QIcon(), 116);
     Stile::Principale(btnControlla);
-    btnChiudi = new QPushButton(m_f.pulsanteChiudi);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton *b : {btnControlla, btnChiudi}) {
-        b->setMinimumSize(116, 34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnChiudi = Stile::Pulsante(m_f.pulsanteChiudi, QStringLiteral("btnChiudi"), nullptr, QIcon(), 116);
 
     auto *testi = new QVBoxLayout;
     testi->setSpacing(4);

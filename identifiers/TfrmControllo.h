@@ -2,7 +2,7 @@
 // The shape the four identifier check windows share: a line of instructions,
 // one input field, "Controlla" and "Chiudi". Each window only says which
 // texts and typing rules it has (FinestraControllo) and which check it runs.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "identifiers/Controlli.h"
 
 class QKeyEvent;

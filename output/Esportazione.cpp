@@ -1,10 +1,11 @@
 #include "output/Esportazione.h"
 
 #include "storage/Cartella.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 #include "ui/Messaggi.h"
 #include "ui/TMisc.h"
 #include "output/Avanzamento.h"
-#include "output/Icone.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -15,7 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
-#include <QToolButton>
+#include <QPainter>
 #include <QVBoxLayout>
 
 const char *const kDomandaEsportazione =
@@ -33,6 +34,7 @@ const char *const kHintEsporta = "Esporta l'archivio in formato Microsoft Excel.
 const char *const kHintGuida = "Visualizza la pagina della guida sensibile al contesto.";
 const char *const kHintEsci = "Esci da questo ambiente di lavoro.";
 constexpr int kAltezzaRiga = 21;
+constexpr int kAltezzaBanner = 84;
 } // namespace
 
 void AggiungiRiga(RigheGriglia &righe, QStringList dati)
@@ -119,10 +121,15 @@ TfrmEsportazione::TfrmEsportazione(QWidget *owner, DescrizioneEsportazione descr
     colonne += d_.colonne;
     modello_ = new TModelloGriglia(colonne, this);
 
-    imgLogo = new QLabel(this);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(ImmagineBanner(QSize(1000, 56), d_.titolo.trimmed()));
-    imgLogo->setFixedHeight(56);
+    // The program's banner: what is exported, and into which file.
+    const QString titolo = d_.titolo.trimmed();
+    const QString sottotitolo = QStringLiteral("Foglio di calcolo ") + d_.nomeFile
+                                + QStringLiteral(" nella cartella del programma");
+    imgLogo = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(1000, kAltezzaBanner), this);
+    imgLogo->setFixedHeight(kAltezzaBanner);
+    imgLogo->ImpostaDisegno([titolo, sottotitolo](QPainter &p, const QRectF &r, Stile::Stato) {
+        Stile::DisegnaBanner(p, r, titolo, sottotitolo);
+    });
     imgLogo->setMouseTracking(true);
 
     grdRecords = new QTableView(this);
@@ -147,45 +154,43 @@ TfrmEsportazione::TfrmEsportazione(QWidget *owner, DescrizioneEsportazione descr
     for (int c = 0; c < colonne.size(); ++c) grdRecords->setColumnWidth(c, colonne[c].larghezza);
     grdRecords->viewport()->setMouseTracking(true);
 
+    // The badge of the file type beside the button that writes it.
     icoHand = new QLabel(this);
     icoHand->setObjectName(QStringLiteral("icoHand"));
-    icoHand->setPixmap(ImmagineMano(40));
+    icoHand->setFixedSize(40, 40);
+    icoHand->setPixmap(Stile::Icona(Stile::Simbolo::Foglio, 40, devicePixelRatioF()));
 
-    cmdEsporta = new QToolButton(this);
-    cmdEsporta->setObjectName(QStringLiteral("cmdEsporta"));
-    cmdEsporta->setIcon(QIcon(IconaFoglioCalcolo(48)));
-    cmdEsporta->setIconSize(QSize(48, 48));
-    cmdEsporta->setText(QStringLiteral("Esporta in Excel"));
-    cmdEsporta->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    cmdEsporta->setAutoRaise(true);
-    cmdEsporta->setFocusPolicy(Qt::StrongFocus);
-    cmdEsporta->setCursor(Qt::PointingHandCursor);
-
-    cmdGuida = new QPushButton(QStringLiteral("Guida"), this);
-    cmdGuida->setObjectName(QStringLiteral("cmdGuida"));
-    cmdGuida->setMinimumSize(110, 34);
-    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setMinimumSize(110, 34);
+    const QColor accento(Stile::Colore::Primario);
+    const qreal dpr = devicePixelRatioF();
+    cmdEsporta = Stile::Pulsante(QStringLiteral("Esporta in Excel"), QStringLiteral("cmdEsporta"), this,
+                                 Stile::IconaPulsante(Stile::Simbolo::Esporta, Qt::white, dpr), 170);
+    Stile::Principale(cmdEsporta);
+    cmdGuida = Stile::Pulsante(QStringLiteral("Guida"), QStringLiteral("cmdGuida"), this,
+                               Stile::IconaPulsante(Stile::Simbolo::Guida, accento, dpr));
+    cmdEsci = Stile::Pulsante(QStringLiteral("Esci"), QStringLiteral("cmdEsci"), this,
+                              Stile::IconaPulsante(Stile::Simbolo::Esci, accento, dpr));
     // Enter belongs to the grid's editing, not to a default button.
-    for (QPushButton *b : {cmdGuida, cmdEsci}) {
+    for (QPushButton *b : {cmdEsporta, cmdGuida, cmdEsci}) {
+        b->setIconSize(QSize(18, 18));
         b->setAutoDefault(false);
         b->setDefault(false);
     }
 
     panInfo = new QLabel(QString::fromUtf8(kInfoEsportazione), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panInfo->setContentsMargins(6, 2, 6, 2);
+    panInfo->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #1D5A9E; color: white; padding: 6px 12px; }"));
     panInfo->setMouseTracking(true);
+    Stile::Suggerimento(cmdEsporta, panInfo, QString::fromUtf8(kHintEsporta));
+    Stile::Suggerimento(cmdGuida, panInfo, QString::fromUtf8(kHintGuida));
+    Stile::Suggerimento(cmdEsci, panInfo, QString::fromUtf8(kHintEsci));
 
-    auto *pulsanti = new QHBoxLayout;
-    pulsanti->setContentsMargins(10, 4, 10, 4);
+    auto *banda = new Stile::TBanda(this);
+    banda->setMouseTracking(true);
+    auto *pulsanti = static_cast<QHBoxLayout *>(banda->layout());
     pulsanti->addWidget(icoHand);
     pulsanti->addWidget(cmdEsporta);
     pulsanti->addStretch(1);
     pulsanti->addWidget(cmdGuida);
-    pulsanti->addSpacing(8);
     pulsanti->addWidget(cmdEsci);
 
     auto *layout = new QVBoxLayout(this);
@@ -193,19 +198,18 @@ TfrmEsportazione::TfrmEsportazione(QWidget *owner, DescrizioneEsportazione descr
     layout->setSpacing(0);
     layout->addWidget(imgLogo);
     auto *centro = new QVBoxLayout;
-    centro->setContentsMargins(10, 10, 10, 0);
+    centro->setContentsMargins(12, 12, 12, 12);
     centro->addWidget(grdRecords, 1);
     layout->addLayout(centro, 1);
-    layout->addLayout(pulsanti);
+    layout->addWidget(banda);
     layout->addWidget(panInfo);
 
-    connect(cmdEsporta, &QToolButton::clicked, this, &TfrmEsportazione::cmdEsportaClick);
+    connect(cmdEsporta, &QPushButton::clicked, this, &TfrmEsportazione::cmdEsportaClick);
     connect(cmdGuida, &QPushButton::clicked, this, &TfrmEsportazione::cmdGuidaClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmEsportazione::cmdEsciClick);
     for (QObject *o : {static_cast<QObject *>(this), static_cast<QObject *>(panInfo),
                        static_cast<QObject *>(imgLogo), static_cast<QObject *>(grdRecords->viewport()),
-                       static_cast<QObject *>(cmdEsporta), static_cast<QObject *>(cmdGuida),
-                       static_cast<QObject *>(cmdEsci)})
+                       static_cast<QObject *>(banda)})
         o->installEventFilter(this);
 
     setFixedSize(1000, 640);
@@ -239,12 +243,9 @@ void TfrmEsportazione::FormShow()
 bool TfrmEsportazione::eventFilter(QObject *o, QEvent *e)
 {
     const QEvent::Type t = e->type();
-    if (t == QEvent::MouseMove || t == QEvent::Enter) {
-        if (o == cmdEsporta) cmdEsportaMouseMove();
-        else if (o == cmdGuida) cmdGuidaMouseMove();
-        else if (o == cmdEsci) cmdEsciMouseMove();
-        else if (t == QEvent::MouseMove) FormMouseMove();
-    }
+    // Over the background, panel, banner and grid the status line empties;
+    // the buttons show their hints (Stile::Suggerimento).
+    if (t == QEvent::MouseMove) FormMouseMove();
     return QDialog::eventFilter(o, e);
 }
 
@@ -259,9 +260,6 @@ void TfrmEsportazione::keyPressEvent(QKeyEvent *e)
 }
 
 void TfrmEsportazione::FormMouseMove() { panInfo->clear(); }
-void TfrmEsportazione::cmdEsportaMouseMove() { panInfo->setText(QString::fromUtf8(kHintEsporta)); }
-void TfrmEsportazione::cmdGuidaMouseMove() { panInfo->setText(QString::fromUtf8(kHintGuida)); }
-void TfrmEsportazione::cmdEsciMouseMove() { panInfo->setText(QString::fromUtf8(kHintEsci)); }
 
 void TfrmEsportazione::cmdEsciClick() { accept(); }
 

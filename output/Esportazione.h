@@ -24,7 +24,9 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class QToolButton;
+namespace Stile {
+class TImmagine;
+}
 
 struct ColonnaGriglia {
     QString intestazione;
@@ -83,20 +85,17 @@ public:
 
     // Handlers.
     virtual void FormShow(); // fills the grid (once, before the window first shows)
-    void FormMouseMove();
+    void FormMouseMove(); // the background empties the status line
     void cmdEsportaClick();
-    void cmdEsportaMouseMove();
     void cmdGuidaClick();
-    void cmdGuidaMouseMove();
     void cmdEsciClick();
-    void cmdEsciMouseMove();
 
     QTableView *grdRecords;
-    QToolButton *cmdEsporta;
+    QPushButton *cmdEsporta;
     QPushButton *cmdGuida;
     QPushButton *cmdEsci;
-    QLabel *icoHand;
-    QLabel *imgLogo;
+    QLabel *icoHand;            // badge of the file type
+    Stile::TImmagine *imgLogo;  // the program's banner
     QLabel *panInfo;
 
 protected:

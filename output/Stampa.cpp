@@ -1,7 +1,6 @@
 #include "output/Stampa.h"
 
-#include <QFont>
-#include <QFontDatabase>
+#include "ui/Stile.h"
 
 namespace {
 QString &PercorsoPdf()
@@ -21,20 +20,5 @@ QString StampaSuPdf() { return PercorsoPdf(); }
 
 void InstallaSostituzioniFont()
 {
-    static bool fatto = false;
-    if (fatto) return;
-    fatto = true;
-    const struct {
-        const char *manca, *sostituto;
-    } coppie[] = {
-        {"Courier New", "Liberation Mono"},
-        {"Arial", "Liberation Sans"},
-        {"Verdana", "DejaVu Sans"},
-        {"Tahoma", "DejaVu Sans"},
-    };
-    for (const auto &c : coppie) {
-        const QString manca = QString::fromLatin1(c.manca);
-        if (!QFontDatabase::hasFamily(manca))
-            QFont::insertSubstitution(manca, QString::fromLatin1(c.sostituto));
-    }
+    Stile::InstallaSostituzioniCaratteri();
 }

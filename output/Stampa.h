@@ -11,9 +11,10 @@ void ImpostaStampaSuPdf(const QString &pdfPath);
 QString StampaSuPdf();
 
 // Where the Windows fonts the templates name are missing, metric-compatible
-// ones stand in: Courier New -> Liberation Mono, Arial -> Liberation Sans,
-// Verdana and Tahoma -> DejaVu Sans. Call once after the application object
-// exists; calling again does nothing.
+// ones stand in (the program's one table, ui/Stile.h): Courier New ->
+// Liberation Mono, Arial -> Liberation Sans, Verdana and Tahoma -> DejaVu
+// Sans. Call once after the application object exists; calling again does
+// nothing.
 void InstallaSostituzioniFont();
 
 extern const char *const kNessunaStampante;

@@ -3,7 +3,7 @@
 #include "Desktop.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "app/TfrmAvvio.h"
 #include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"

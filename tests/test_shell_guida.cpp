@@ -3,7 +3,7 @@
 #include "Modali.h"
 #include "storage/Cartella.h"
 #include "ui/Guida.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "ui/TfrmGuida.h"
 
 #include <QApplication>

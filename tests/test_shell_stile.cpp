@@ -1,5 +1,5 @@
 // The shared pieces of the look: the focus highlight and the drawn pictures.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 #include <QApplication>
 #include <QImage>

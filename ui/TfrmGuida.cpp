@@ -1,7 +1,8 @@
 #include "ui/TfrmGuida.h"
 
 #include "storage/Cartella.h"
-#include "ui/Stile.h"
+#include "ui/Disegni.h"
+#include "ui/Kit.h"
 #include "ui/TMisc.h"
 
 #include <QHBoxLayout>
@@ -60,24 +61,11 @@ TfrmGuida::TfrmGuida(QWidget *parent) : Stile::TDialogo(parent, QSize(Larghezza,
     corpo->addWidget(txtGuida, 1);
     colonna->addLayout(corpo, 1);
 
-    QWidget *piede = Piede();
-    imgPDF = new TImmagine(QStringLiteral("imgPDF"), QSize(32, 32), piede);
-    imgPDF->setFixedSize(32, 32);
-    imgPDF->ImpostaDisegno([](QPainter &p, const QRectF &r, Stato) {
-        Stile::DisegnaIcona(p, Stile::Simbolo::Pdf, r);
-    });
-    lnkWeb = new Stile::TLink(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), piede);
-    lnkWeb->Unisci(imgPDF);
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), piede);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumWidth(110);
-    Stile::Principale(btnChiudi);
-    auto *riga = static_cast<QHBoxLayout *>(piede->layout());
-    riga->addWidget(imgPDF);
-    riga->addWidget(lnkWeb);
-    riga->addStretch(1);
-    riga->addWidget(btnChiudi);
-    colonna->addWidget(piede);
+    const Contatto contatto = PiedeContatto(QStringLiteral("imgPDF"), Stile::Simbolo::Pdf, QStringLiteral("Visualizza guida in formato PDF"));
+    imgPDF = contatto.immagine;
+    lnkWeb = contatto.link;
+    btnChiudi = contatto.chiudi;
+    colonna->addWidget(Piede());
 
     connect(lnkWeb, &Stile::TLink::cliccato, this, &TfrmGuida::lnkWebClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);

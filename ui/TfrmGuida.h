@@ -1,6 +1,6 @@
 #pragma once
 // The help window: a title and the page text, with the PDF guide at hand.
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPlainTextEdit;
