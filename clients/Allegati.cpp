@@ -1,11 +1,13 @@
 #include "clients/Allegati.h"
 
 #include "storage/Cartella.h"
+#include "storage/ShortText.h"
 #include "storage/Testo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 QString CartellaAllegati()
 {
@@ -43,15 +45,38 @@ bool PreparaCartellaAllegati()
     return QDir().mkpath(CartellaAllegati());
 }
 
+QString NomeAllegato(const QString &origine)
+{
+    return NomeNudo(ShortText::BestFit(NomeNudo(QFileInfo(origine).fileName()), '_'));
+}
+
 bool CopiaAllegato(const QString &origine)
 {
     const QFileInfo da(origine);
-    const QString a = PercorsoAllegato(da.fileName());
+    const QString a = PercorsoAllegato(NomeAllegato(origine));
     if (a.isEmpty() || !da.isFile()) return false;
     const QFileInfo dest(a);
-    if (dest.exists()) {
-        if (dest.canonicalFilePath() == da.canonicalFilePath()) return true;
-        if (!QFile::remove(a)) return false;
+    if (dest.exists() && dest.canonicalFilePath() == da.canonicalFilePath()) return true;
+
+    QFile sorgente(origine);
+    if (!sorgente.open(QIODevice::ReadOnly)) return false;
+    // QSaveFile writes a temporary file beside `a` and renames it over `a` on
+    // commit; until then, and whenever it fails, `a` is untouched and the
+    // temporary file is removed.
+    QSaveFile copia(a);
+    if (!copia.open(QIODevice::WriteOnly)) return false;
+    QByteArray blocco(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 letti = sorgente.read(blocco.data(), blocco.size());
+        if (letti < 0) {
+            copia.cancelWriting();
+            return false;
+        }
+        if (letti == 0) break;
+        if (copia.write(blocco.constData(), letti) != letti) {
+            copia.cancelWriting();
+            return false;
+        }
     }
-    return QFile::copy(origine, a);
+    return copia.commit();
 }
