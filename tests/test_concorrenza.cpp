@@ -3,7 +3,9 @@
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +15,8 @@ class TestConcorrenza : public QObject
     Q_OBJECT
 private slots:
     void appendSimultanei();
+    void appendSenzaBloccoDiByte();
+    void fileDiBloccoNonCreabile();
 };
 
 void TestConcorrenza::appendSimultanei()
@@ -55,6 +59,44 @@ void TestConcorrenza::appendSimultanei()
     });
     ImpostaCartellaProgramma(QString());
     QCOMPARE(letti, processi * perProcesso);
+}
+
+// The same appends on a file system where the byte-range lock reports "not
+// supported": the lock file beside the data file keeps them exclusive.
+void TestConcorrenza::appendSenzaBloccoDiByte()
+{
+    qputenv("PRATOVIA_BLOCCO_NON_SUPPORTATO", "1");
+    const auto ripristina = qScopeGuard([] { qunsetenv("PRATOVIA_BLOCCO_NON_SUPPORTATO"); });
+    appendSimultanei();
+}
+
+void TestConcorrenza::fileDiBloccoNonCreabile()
+{
+    QTemporaryDir dir;
+    ImpostaCartellaProgramma(dir.path());
+    ImpostaBloccoNonSupportato(true);
+    const auto ripristina = qScopeGuard([] {
+        ImpostaBloccoNonSupportato(false);
+        ImpostaCartellaProgramma(QString());
+    });
+    TSchedaServizio r;
+    r.Set(TSchedaServizio::Servizi, QStringLiteral("Visita"));
+    {
+        TArchivio a;
+        a.Open(QStringLiteral("Servizi_Cliente_7.pro"), TSchedaServizio::Dimensione);
+        QCOMPARE(a.Append(r), qint64(1));
+        QCOMPARE(a.Append(r), qint64(2));
+    }
+    // the lock file is gone once the append is done
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Servizi_Cliente_7.pro")});
+
+    // a lock file that cannot be created (its name is one the file system
+    // refuses as too long): the append fails and writes nothing
+    const QString lungo = QString(251, u'x') + QStringLiteral(".pro");
+    TArchivio a;
+    a.Open(lungo, TSchedaServizio::Dimensione);
+    QVERIFY_THROWS_EXCEPTION(EArchivio, a.Append(r));
+    QCOMPARE(a.Count(), qint64(0));
 }
 
 QTEST_APPLESS_MAIN(TestConcorrenza)
