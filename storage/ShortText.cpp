@@ -83,8 +83,9 @@ bool Somiglia(char32_t code, unsigned char &out)
     if (parti.isEmpty() || QChar::isSurrogate(parti[0].unicode())) return false;
     for (qsizetype i = 1; i < parti.size(); ++i)
         if (!Combinante(parti[i].unicode())) return false;
-    // the letter with fewer accents may itself be in the code page (ǘ → ü)
-    for (qsizetype tieni = parti.size() - 1; tieni >= 1; --tieni) {
+    // the character may be another form of a code page letter (the Ångström
+    // sign is Å), or the letter with fewer accents may be one (ǘ → ü)
+    for (qsizetype tieni = parti.size(); tieni >= 1; --tieni) {
         const QString meno = parti.left(tieni).normalized(QString::NormalizationForm_C);
         if (meno.size() == 1 && ToCp1252(meno[0].unicode(), out)) return true;
     }
@@ -112,44 +113,36 @@ template <class Mancante> QByteArray Codifica(QStringView text, bool somiglianti
             ++i;
         }
         if (somiglianti) {
+            if (Combinante(code) && !out.isEmpty()) {
+                // an accent typed apart from its letter ("e" U+0301) goes on
+                // it when the code page has the accented letter, otherwise
+                // it is dropped
+                const QString insieme =
+                    (QString(QChar(FromCp1252(static_cast<unsigned char>(out.back())))) + QString::fromUcs4(&code, 1))
+                        .normalized(QString::NormalizationForm_C);
+                if (insieme.size() == 1 && ToCp1252(insieme[0].unicode(), b)) out.back() = static_cast<char>(b);
+                continue;
+            }
             if (Somiglia(code, b)) {
                 out.append(static_cast<char>(b));
                 continue;
             }
-            // an accent typed on its own after its letter is dropped with it
-            if (Combinante(code) && i > 0) continue;
         }
         mancante(out, code);
     }
     return out;
 }
 
-// A text typed as letter + combining accent ("e" U+0301) is first put
-// together, so that the letters the code page has are written exactly.
-QString Composto(QStringView text)
-{
-    for (QChar c : text) {
-        unsigned char b;
-        if (!ToCp1252(c.unicode(), b)) return text.toString().normalized(QString::NormalizationForm_C);
-    }
-    return QString();
-}
-
 } // namespace
 
 QByteArray Encode(QStringView text)
 {
-    const QString composto = Composto(text);
-    return Codifica(composto.isNull() ? text : QStringView(composto), true,
-                    [](QByteArray &out, char32_t) { out.append('?'); });
+    return Codifica(text, true, [](QByteArray &out, char32_t) { out.append('?'); });
 }
 
 QString BestFit(QStringView text, char mancante)
 {
-    const QString composto = Composto(text);
-    if (composto.isNull()) return text.toString();
-    const QByteArray b = Codifica(composto, true, [mancante](QByteArray &out, char32_t) { out.append(mancante); });
-    return Decode(b);
+    return Decode(Codifica(text, true, [mancante](QByteArray &out, char32_t) { out.append(mancante); }));
 }
 
 QByteArray EncodeWithCharRefs(QStringView text)

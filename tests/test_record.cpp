@@ -110,6 +110,7 @@ void TestRecord::somiglianti_data()
     QTest::newRow("one accent dropped") << QStringLiteral("ǘ ấ") << QByteArray("\xFC \xE2");
     QTest::newRow("accent typed apart") << QStringLiteral("Citta\u0300 e\u0301") << QByteArray("Citt\xE0 \xE9");
     QTest::newRow("accent the letter lacks") << QStringLiteral("q\u0301") << QByteArray("q");
+    QTest::newRow("other forms of code page letters") << QStringLiteral("\u212B\u212A") << QByteArray("\xC5K");
     QTest::newRow("code page letters kept") << QStringLiteral("Øresund Šťastný €") << QByteArray("\xD8resund \x8A" "tastn\xFD \x80");
     QTest::newRow("nothing fits") << QStringLiteral("Ωμέγα 北京") << QByteArray("????? ??");
     QTest::newRow("emoji") << QString::fromUcs4(U"ok \U0001F600") << QByteArray("ok ?");
