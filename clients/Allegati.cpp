@@ -1,6 +1,7 @@
 #include "clients/Allegati.h"
 
 #include "storage/Cartella.h"
+#include "storage/Schede.h"
 #include "storage/ShortText.h"
 #include "storage/Testo.h"
 
@@ -47,7 +48,16 @@ bool PreparaCartellaAllegati()
 
 QString NomeAllegato(const QString &origine)
 {
-    return NomeNudo(ShortText::BestFit(NomeNudo(QFileInfo(origine).fileName()), '_'));
+    QString nome = NomeNudo(ShortText::BestFit(NomeNudo(QFileInfo(origine).fileName()), '_'));
+    // a name longer than the card's field loses the end of its base name,
+    // never its extension
+    const int massimo = TSchedaCliente::N(TSchedaCliente::File01);
+    if (nome.size() > massimo) {
+        const qsizetype punto = nome.lastIndexOf(u'.');
+        const qsizetype estensione = punto > 0 && nome.size() - punto <= 16 ? nome.size() - punto : 0;
+        nome = Trim(nome.left(massimo - estensione)) + nome.right(estensione);
+    }
+    return nome;
 }
 
 bool CopiaAllegato(const QString &origine)

@@ -24,7 +24,8 @@ bool PreparaCartellaAllegati();
 
 // The name a file chosen as `origine` is attached under: its bare name as
 // the card can store it, characters the card's code page lacks written as
-// their closest letter ("Łódź.pdf" as "Lodz.pdf"), '_' where nothing fits.
+// their closest letter ("Łódź.pdf" as "Lódz.pdf"), '_' where nothing fits,
+// a name too long for the card's field shortened before its extension.
 QString NomeAllegato(const QString &origine);
 
 // Copies `origine` into the attachment folder as NomeAllegato(origine),

@@ -931,6 +931,8 @@ void TestAllegati::nomeSomigliante_data()
     QTest::newRow("lettere con segni") << QStringLiteral("Łódź – Kraków ő.txt") << QStringLiteral("Lódz – Kraków o.txt");
     QTest::newRow("nulla di somigliante") << QStringLiteral("北京.txt") << QStringLiteral("__.txt");
     QTest::newRow("nome esatto") << QStringLiteral("Città €.txt") << QStringLiteral("Città €.txt");
+    QTest::newRow("nome piu' lungo del campo") << QString(250, u'a') + QStringLiteral(".pdf")
+                                            << QString(246, u'a') + QStringLiteral(".pdf");
 }
 
 void TestAllegati::nomeSomigliante()
