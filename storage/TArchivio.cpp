@@ -4,8 +4,8 @@
 
 #include <QFileInfo>
 #include <QLockFile>
-#include <memory>
 #include <cstring>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -22,6 +22,7 @@ const QString MSG_ACCESSO_ARCHIVIO = QStringLiteral(
 
 namespace {
 
+// Set by the test seam ImpostaBloccoNonSupportato.
 bool bloccoNonSupportato = false;
 
 // Appends from several workstations on one shared folder must not pick the
@@ -35,21 +36,19 @@ class LockAppend
 public:
     explicit LockAppend(QFile &f) : f_(f)
     {
-        bool supportato = true;
+        bool supportato = !bloccoNonSupportato;
 #ifdef Q_OS_WIN
         h_ = reinterpret_cast<HANDLE>(_get_osfhandle(f_.handle()));
-        if (!bloccoNonSupportato) {
+        if (supportato) {
             OVERLAPPED ov{};
             ov.Offset = 0;
             ov.OffsetHigh = 0x40000000;
             ok_ = h_ != INVALID_HANDLE_VALUE && LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
             const DWORD e = ok_ ? 0 : GetLastError();
             supportato = ok_ || (e != ERROR_NOT_SUPPORTED && e != ERROR_INVALID_FUNCTION);
-        } else {
-            supportato = false;
         }
 #else
-        if (!bloccoNonSupportato) {
+        if (supportato) {
             struct flock fl = Intervallo(F_WRLCK);
             int r;
             do {
@@ -57,8 +56,6 @@ public:
             } while (r == -1 && errno == EINTR);
             ok_ = r == 0;
             supportato = ok_ || (errno != ENOLCK && errno != EOPNOTSUPP && errno != EINVAL);
-        } else {
-            supportato = false;
         }
 #endif
         if (!supportato) {
