@@ -3,7 +3,10 @@
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSet>
@@ -17,6 +20,7 @@ private slots:
     void appendSimultanei();
     void appendSenzaBloccoDiByte();
     void fileDiBloccoNonCreabile();
+    void fileDiBloccoAbbandonato();
 };
 
 void TestConcorrenza::appendSimultanei()
@@ -97,6 +101,36 @@ void TestConcorrenza::fileDiBloccoNonCreabile()
     a.Open(lungo, TSchedaServizio::Dimensione);
     QVERIFY_THROWS_EXCEPTION(EArchivio, a.Append(r));
     QCOMPARE(a.Count(), qint64(0));
+}
+
+// A lock file left by a program that died while appending (an hour old) does
+// not keep every later append out.
+void TestConcorrenza::fileDiBloccoAbbandonato()
+{
+    QTemporaryDir dir;
+    ImpostaCartellaProgramma(dir.path());
+    ImpostaBloccoNonSupportato(true);
+    const auto ripristina = qScopeGuard([] {
+        ImpostaBloccoNonSupportato(false);
+        ImpostaCartellaProgramma(QString());
+    });
+    const QString blocco = dir.filePath(QStringLiteral("Servizi_Cliente_3.pro.lock"));
+    {
+        QFile f(blocco);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("4242\nPratovia\naltro-computer\n");
+        QVERIFY(f.flush());
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    QElapsedTimer t;
+    t.start();
+    TSchedaServizio r;
+    r.Set(TSchedaServizio::Servizi, QStringLiteral("Visita"));
+    TArchivio a;
+    a.Open(QStringLiteral("Servizi_Cliente_3.pro"), TSchedaServizio::Dimensione);
+    QCOMPARE(a.Append(r), qint64(1));
+    QVERIFY(t.elapsed() < 10000);
+    QVERIFY(!QFileInfo::exists(blocco));
 }
 
 QTEST_APPLESS_MAIN(TestConcorrenza)
