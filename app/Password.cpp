@@ -9,11 +9,21 @@ namespace {
 const QString kSezione = QStringLiteral("Accesso");
 const QString kChiave = QStringLiteral("Valore");
 
-// The stored password, unscrambled and trimmed; throws on an unreadable
-// file or invalid stored text.
-QString PasswordArchiviata()
+// The stored password's bytes, unscrambled and trimmed; throws on an
+// unreadable file or invalid stored text.
+QByteArray PasswordArchiviata()
 {
-    return Trim(DecriptaPassword(IniFile::ReadString(FilePassword(), kSezione, kChiave)));
+    QByteArray b;
+    BytePassword(Trim(DecriptaPassword(IniFile::ReadString(FilePassword(), kSezione, kChiave))), b);
+    return b;
+}
+
+// True when the typed text (upper-cased A-Z and trimmed) is the stored
+// password: they are compared as the bytes they are stored as.
+bool Uguale(const QByteArray &archiviata, const QString &digitata)
+{
+    QByteArray b;
+    return BytePassword(Trim(MaiuscoleAZ(digitata)), b) && b == archiviata;
 }
 } // namespace
 
@@ -25,8 +35,7 @@ QString FilePassword()
 EsitoLogin VerificaPassword(const QString &digitata)
 {
     try {
-        const QString archiviata = PasswordArchiviata();
-        return archiviata == Trim(MaiuscoleAZ(digitata)) ? EsitoLogin::Corretta : EsitoLogin::Errata;
+        return Uguale(PasswordArchiviata(), digitata) ? EsitoLogin::Corretta : EsitoLogin::Errata;
     } catch (const std::exception &) {
         return EsitoLogin::ErroreLettura;
     }
@@ -35,12 +44,12 @@ EsitoLogin VerificaPassword(const QString &digitata)
 EsitoCambio CambiaPassword(const QString &vecchia, const QString &nuova, const QString &conferma)
 {
     try {
-        if (PasswordArchiviata() != Trim(MaiuscoleAZ(vecchia))) return EsitoCambio::VecchiaErrata;
+        if (!Uguale(PasswordArchiviata(), vecchia)) return EsitoCambio::VecchiaErrata;
         if (Trim(nuova) != Trim(conferma)) return EsitoCambio::NonConfermata;
         const QString da_salvare = Trim(MaiuscoleAZ(nuova));
         if (da_salvare.size() > 255) return EsitoCambio::TroppoLunga;
-        for (QChar c : da_salvare)
-            if (c.unicode() > 255) return EsitoCambio::CaratteriNonAmmessi;
+        QByteArray byte;
+        if (!BytePassword(da_salvare, byte)) return EsitoCambio::CaratteriNonAmmessi;
         IniFile::WriteString(FilePassword(), kSezione, kChiave, CriptaPassword(da_salvare));
         return EsitoCambio::Completato;
     } catch (const std::exception &) {
@@ -72,8 +81,11 @@ QString MessaggioCambio(EsitoCambio e)
         return QStringLiteral("Attenzione: la nuova password è troppo lunga. Si possono usare al massimo "
                               "255 caratteri.");
     case EsitoCambio::CaratteriNonAmmessi:
-        return QStringLiteral("Attenzione: la nuova password contiene caratteri non ammessi. Si possono "
-                              "usare lettere, cifre, lettere accentate e i comuni segni di punteggiatura.");
+        return QStringLiteral("Attenzione: la nuova password contiene caratteri che il programma non può "
+                              "memorizzare. Si possono usare lettere, cifre, le lettere accentate delle lingue "
+                              "dell'Europa occidentale, il simbolo \u20AC e i segni di punteggiatura; non si "
+                              "possono usare lettere di altri alfabeti (come \u0141, \u0151 o \u015F), "
+                              "simboli grafici ed emoji.");
     case EsitoCambio::ErroreModifica:
         return QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
                               "password. Si consiglia di reinstallare il software.");

@@ -14,7 +14,7 @@ enum class EsitoCambio {
     VecchiaErrata,
     NonConfermata,
     TroppoLunga,      // over 255 characters: could never be stored whole
-    CaratteriNonAmmessi, // a character above code 255: could never log in again
+    CaratteriNonAmmessi, // a character Windows-1252 cannot hold: could never log in again
     ErroreModifica
 };
 EsitoCambio CambiaPassword(const QString &vecchia, const QString &nuova, const QString &conferma);

@@ -1,11 +1,14 @@
 #include "clients/Allegati.h"
 
 #include "storage/Cartella.h"
+#include "storage/Schede.h"
+#include "storage/ShortText.h"
 #include "storage/Testo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 QString CartellaAllegati()
 {
@@ -43,15 +46,47 @@ bool PreparaCartellaAllegati()
     return QDir().mkpath(CartellaAllegati());
 }
 
+QString NomeAllegato(const QString &origine)
+{
+    QString nome = NomeNudo(ShortText::BestFit(NomeNudo(QFileInfo(origine).fileName()), '_'));
+    // a name longer than the card's field loses the end of its base name,
+    // never its extension
+    const int massimo = TSchedaCliente::N(TSchedaCliente::File01);
+    if (nome.size() > massimo) {
+        const qsizetype punto = nome.lastIndexOf(u'.');
+        const qsizetype estensione = punto > 0 && nome.size() - punto <= 16 ? nome.size() - punto : 0;
+        nome = Trim(nome.left(massimo - estensione)) + nome.right(estensione);
+    }
+    return nome;
+}
+
 bool CopiaAllegato(const QString &origine)
 {
     const QFileInfo da(origine);
-    const QString a = PercorsoAllegato(da.fileName());
+    const QString a = PercorsoAllegato(NomeAllegato(origine));
     if (a.isEmpty() || !da.isFile()) return false;
     const QFileInfo dest(a);
-    if (dest.exists()) {
-        if (dest.canonicalFilePath() == da.canonicalFilePath()) return true;
-        if (!QFile::remove(a)) return false;
+    if (dest.exists() && dest.canonicalFilePath() == da.canonicalFilePath()) return true;
+
+    QFile sorgente(origine);
+    if (!sorgente.open(QIODevice::ReadOnly)) return false;
+    // QSaveFile writes a temporary file beside `a` and renames it over `a` on
+    // commit; until then, and whenever it fails, `a` is untouched and the
+    // temporary file is removed.
+    QSaveFile copia(a);
+    if (!copia.open(QIODevice::WriteOnly)) return false;
+    QByteArray blocco(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 letti = sorgente.read(blocco.data(), blocco.size());
+        if (letti < 0) {
+            copia.cancelWriting();
+            return false;
+        }
+        if (letti == 0) break;
+        if (copia.write(blocco.constData(), letti) != letti) {
+            copia.cancelWriting();
+            return false;
+        }
     }
-    return QFile::copy(origine, a);
+    return copia.commit();
 }

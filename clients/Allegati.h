@@ -22,7 +22,16 @@ QString ComandoApriAllegato(const QString &nome);
 // Creates the attachment folder (and any missing parent); true when it exists.
 bool PreparaCartellaAllegati();
 
-// Copies `origine` into the attachment folder under its own name, replacing a
-// file of that name; copying the folder's own file onto itself keeps it.
-// True when the file is in the folder afterwards.
+// The name a file chosen as `origine` is attached under: its bare name as
+// the card can store it, characters the card's code page lacks written as
+// their closest letter ("Łódź.pdf" as "Lódz.pdf"), '_' where nothing fits,
+// a name too long for the card's field shortened before its extension.
+QString NomeAllegato(const QString &origine);
+
+// Copies `origine` into the attachment folder as NomeAllegato(origine),
+// replacing a file of that name in one step: the copy goes to a temporary
+// file of the folder, which is then renamed over the old one, so on any
+// failure the old file stays as it was and nothing else is left behind.
+// Copying the folder's own file onto itself keeps it. True when the file is
+// in the folder afterwards.
 bool CopiaAllegato(const QString &origine);

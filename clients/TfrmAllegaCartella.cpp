@@ -183,16 +183,28 @@ void TfrmAllegaCartella::Sfoglia(int i)
 {
     const QString scelto = ScegliFile();
     if (scelto.isEmpty()) return;
-    const QString nome = NomeNudo(QFileInfo(scelto).fileName());
-    slot_[size_t(i)].file->setText(nome);
-    // Failures of the folder and of the copy are not reported.
-    if (!PreparaCartellaAllegati()) return;
+    // the name the card can store, which is also the name of the copy
+    const QString nome = NomeAllegato(scelto);
+    if (nome.isEmpty()) return;
+    if (!PreparaCartellaAllegati()) {
+        Msg::ErroreAccesso(this);
+        return;
+    }
     if (QFileInfo::exists(PercorsoAllegato(nome))
         && !Msg::Domanda(this, QStringLiteral("Attenzione: nella cartella dei documenti allegati \u00E8 presente un "
                                               "file con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file "
-                                              "esistente?")))
+                                              "esistente?"))) {
+        // the folder's file of that name is the one attached
+        slot_[size_t(i)].file->setText(nome);
         return;
-    CopiaAllegato(scelto);
+    }
+    // a failed copy leaves the slot as it was: its name would point to
+    // nothing, or to the old file the user chose to replace
+    if (!CopiaAllegato(scelto)) {
+        Msg::ErroreAccesso(this);
+        return;
+    }
+    slot_[size_t(i)].file->setText(nome);
 }
 
 void TfrmAllegaCartella::Apri(int i)

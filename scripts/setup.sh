@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu qt6-translations-l10n
   libbenchmark-dev
   poppler-utils
+  clang libclang-rt-14-dev
 )
 if [ "${PRATOVIA_WITH_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(libreoffice-calc-nogui)

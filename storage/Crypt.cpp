@@ -1,5 +1,7 @@
 #include "storage/Crypt.h"
 
+#include "storage/ShortText.h"
+
 namespace {
 constexpr quint16 kChiave = 0x3E1D;
 constexpr quint16 kMolt = 0xA4F3;
@@ -15,6 +17,30 @@ int Cifra(QChar c)
 }
 } // namespace
 
+bool BytePassword(QChar c, quint8 &out)
+{
+    unsigned char b;
+    if (ShortText::ToCp1252(c.unicode(), b)) {
+        out = b;
+        return true;
+    }
+    if (c.unicode() > 0xFF) return false;
+    out = static_cast<quint8>(c.unicode());
+    return true;
+}
+
+bool BytePassword(const QString &text, QByteArray &out)
+{
+    out.clear();
+    out.reserve(text.size());
+    for (QChar c : text) {
+        quint8 b;
+        if (!BytePassword(c, b)) return false;
+        out.append(static_cast<char>(b));
+    }
+    return true;
+}
+
 QString CriptaPassword(const QString &text)
 {
     static const char *hex = "0123456789ABCDEF";
@@ -22,7 +48,9 @@ QString CriptaPassword(const QString &text)
     out.reserve(text.size() * 2);
     quint16 k = kChiave;
     for (QChar c : text) {
-        const quint8 b = static_cast<quint8>((c.unicode() & 0xFF) ^ (k >> 8));
+        quint8 byte;
+        if (!BytePassword(c, byte)) byte = static_cast<quint8>(c.unicode() & 0xFF);
+        const quint8 b = static_cast<quint8>(byte ^ (k >> 8));
         out.append(QLatin1Char(hex[b >> 4])).append(QLatin1Char(hex[b & 0xF]));
         k = static_cast<quint16>(static_cast<quint32>(b + k) * kMolt + kAgg);
     }

@@ -41,9 +41,62 @@ bool ToCp1252(char16_t c, unsigned char &out)
 }
 
 namespace {
-// Encodes a text; `mancante` writes a character the code page lacks (given
-// as its full code point, a surrogate pair counting as one character).
-template <class Mancante> QByteArray Codifica(QStringView text, Mancante &&mancante)
+
+// Letters that carry a stroke, a bar or a dot that Unicode does not treat as
+// an accent, so decomposing them leaves nothing to drop: the plain letter the
+// Windows conversion writes for each.
+struct Somigliante {
+    char16_t lettera;
+    char base;
+};
+constexpr Somigliante kSomiglianti[] = {
+    {0x0110, 'D'}, {0x0111, 'd'}, // Đ đ
+    {0x0126, 'H'}, {0x0127, 'h'}, // Ħ ħ
+    {0x0131, 'i'},                // ı
+    {0x013F, 'L'}, {0x0140, 'l'}, // Ŀ ŀ
+    {0x0141, 'L'}, {0x0142, 'l'}, // Ł ł
+    {0x0166, 'T'}, {0x0167, 't'}, // Ŧ ŧ
+    {0x0180, 'b'}, {0x0197, 'I'}, // ƀ Ɨ
+    {0x019A, 'l'}, {0x01B5, 'Z'}, // ƚ Ƶ
+    {0x01B6, 'z'}, {0x01E4, 'G'}, // ƶ Ǥ
+    {0x01E5, 'g'}, {0x0237, 'j'}, // ǥ ȷ
+};
+
+bool Combinante(char32_t code)
+{
+    return QChar::category(code) == QChar::Mark_NonSpacing;
+}
+
+// The byte written for a character the code page lacks: the letter without
+// its accent when that letter is in the code page, the plain letter of the
+// table above, otherwise nothing (false).
+bool Somiglia(char32_t code, unsigned char &out)
+{
+    for (const Somigliante &s : kSomiglianti) {
+        if (s.lettera == code) {
+            out = static_cast<unsigned char>(s.base);
+            return true;
+        }
+    }
+    if (QChar::decompositionTag(code) != QChar::Canonical) return false;
+    const QString parti = QString::fromUcs4(&code, 1).normalized(QString::NormalizationForm_D);
+    if (parti.isEmpty() || QChar::isSurrogate(parti[0].unicode())) return false;
+    for (qsizetype i = 1; i < parti.size(); ++i)
+        if (!Combinante(parti[i].unicode())) return false;
+    // the character may be another form of a code page letter (the Ångström
+    // sign is Å), or the letter with fewer accents may be one (ǘ → ü)
+    for (qsizetype tieni = parti.size(); tieni >= 1; --tieni) {
+        const QString meno = parti.left(tieni).normalized(QString::NormalizationForm_C);
+        if (meno.size() == 1 && ToCp1252(meno[0].unicode(), out)) return true;
+    }
+    return false;
+}
+
+// Encodes a text; `mancante` writes a character the code page lacks and has
+// no look-alike for (given as its full code point, a surrogate pair counting
+// as one character). With `somiglianti` false every such character goes to
+// `mancante`, look-alike or not.
+template <class Mancante> QByteArray Codifica(QStringView text, bool somiglianti, Mancante &&mancante)
 {
     QByteArray out;
     out.reserve(text.size());
@@ -59,20 +112,42 @@ template <class Mancante> QByteArray Codifica(QStringView text, Mancante &&manca
             code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
             ++i;
         }
+        if (somiglianti) {
+            if (Combinante(code) && !out.isEmpty()) {
+                // an accent typed apart from its letter ("e" U+0301) goes on
+                // it when the code page has the accented letter, otherwise
+                // it is dropped
+                const QString insieme =
+                    (QString(QChar(FromCp1252(static_cast<unsigned char>(out.back())))) + QString::fromUcs4(&code, 1))
+                        .normalized(QString::NormalizationForm_C);
+                if (insieme.size() == 1 && ToCp1252(insieme[0].unicode(), b)) out.back() = static_cast<char>(b);
+                continue;
+            }
+            if (Somiglia(code, b)) {
+                out.append(static_cast<char>(b));
+                continue;
+            }
+        }
         mancante(out, code);
     }
     return out;
 }
+
 } // namespace
 
 QByteArray Encode(QStringView text)
 {
-    return Codifica(text, [](QByteArray &out, char32_t) { out.append('?'); });
+    return Codifica(text, true, [](QByteArray &out, char32_t) { out.append('?'); });
+}
+
+QString BestFit(QStringView text, char mancante)
+{
+    return Decode(Codifica(text, true, [mancante](QByteArray &out, char32_t) { out.append(mancante); }));
 }
 
 QByteArray EncodeWithCharRefs(QStringView text)
 {
-    return Codifica(text, [](QByteArray &out, char32_t code) {
+    return Codifica(text, false, [](QByteArray &out, char32_t code) {
         out.append("&#").append(QByteArray::number(static_cast<quint32>(code))).append(';');
     });
 }

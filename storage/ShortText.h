@@ -15,9 +15,14 @@ bool ToCp1252(char16_t c, unsigned char &out);
 // the C1 control of the same value, as the Windows conversion does).
 char16_t FromCp1252(unsigned char b);
 
-// Encodes a text; characters the code page lacks become '?' (as the system's
-// conversion does) unless a replacement function is given.
+// Encodes a text the way the Windows conversion does: a character the code
+// page lacks is written as its closest letter ("Ł" and "ą" as "L" and "a": the
+// letter without its accent, or the plain letter of a stroked one), and as '?'
+// only when nothing fits.
 QByteArray Encode(QStringView text);
+// The text as Encode stores it, read back; `mancante` stands for a character
+// nothing fits (a file name cannot hold '?').
+QString BestFit(QStringView text, char mancante = '?');
 // Like Encode, but writes a character the code page lacks as an HTML numeric
 // character reference ("&#321;").
 QByteArray EncodeWithCharRefs(QStringView text);

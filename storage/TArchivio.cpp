@@ -3,7 +3,9 @@
 #include "storage/Cartella.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <cstring>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -20,32 +22,56 @@ const QString MSG_ACCESSO_ARCHIVIO = QStringLiteral(
 
 namespace {
 
+// Set by the test seam ImpostaBloccoNonSupportato.
+bool bloccoNonSupportato = false;
+
 // Appends from several workstations on one shared folder must not pick the
 // same position: the count-and-write runs under an exclusive lock on a byte
-// range far past any real content, so readers are never blocked.
+// range far past any real content, so readers are never blocked. Where the
+// file system has no byte-range locks (some NFS and SMB mounts, FUSE folders)
+// a lock file beside the data file takes their place; QLockFile takes over a
+// lock file left by a program that died holding it.
 class LockAppend
 {
 public:
     explicit LockAppend(QFile &f) : f_(f)
     {
+        bool supportato = !bloccoNonSupportato;
 #ifdef Q_OS_WIN
         h_ = reinterpret_cast<HANDLE>(_get_osfhandle(f_.handle()));
-        OVERLAPPED ov{};
-        ov.Offset = 0;
-        ov.OffsetHigh = 0x40000000;
-        ok_ = h_ != INVALID_HANDLE_VALUE && LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
+        if (supportato) {
+            OVERLAPPED ov{};
+            ov.Offset = 0;
+            ov.OffsetHigh = 0x40000000;
+            ok_ = h_ != INVALID_HANDLE_VALUE && LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov);
+            const DWORD e = ok_ ? 0 : GetLastError();
+            supportato = ok_ || (e != ERROR_NOT_SUPPORTED && e != ERROR_INVALID_FUNCTION);
+        }
 #else
-        struct flock fl = Intervallo(F_WRLCK);
-        int r;
-        do {
-            r = fcntl(f_.handle(), F_SETLKW, &fl);
-        } while (r == -1 && errno == EINTR);
-        ok_ = r == 0;
+        if (supportato) {
+            struct flock fl = Intervallo(F_WRLCK);
+            int r;
+            do {
+                r = fcntl(f_.handle(), F_SETLKW, &fl);
+            } while (r == -1 && errno == EINTR);
+            ok_ = r == 0;
+            supportato = ok_ || (errno != ENOLCK && errno != EOPNOTSUPP && errno != EINVAL);
+        }
 #endif
+        if (!supportato) {
+            file_ = std::make_unique<QLockFile>(f_.fileName() + QStringLiteral(".lock"));
+            // an append holds it for a moment: one older than this was left behind
+            file_->setStaleLockTime(20000);
+            ok_ = file_->tryLock(30000);
+        }
     }
     ~LockAppend()
     {
         if (!ok_) return;
+        if (file_) {
+            file_->unlock();
+            return;
+        }
 #ifdef Q_OS_WIN
         OVERLAPPED ov{};
         ov.OffsetHigh = 0x40000000;
@@ -72,6 +98,7 @@ private:
 #endif
     QFile &f_;
     bool ok_ = false;
+    std::unique_ptr<QLockFile> file_; // the lock file, when byte ranges are not supported
 #ifdef Q_OS_WIN
     HANDLE h_ = INVALID_HANDLE_VALUE;
 #endif
@@ -80,6 +107,11 @@ private:
 constexpr qint64 kReadAhead = 256 * 1024;
 
 } // namespace
+
+void ImpostaBloccoNonSupportato(bool nonSupportato)
+{
+    bloccoNonSupportato = nonSupportato;
+}
 
 TArchivio::~TArchivio()
 {

@@ -15,6 +15,11 @@ public:
 // The message every window shows when a record file cannot be used.
 extern const QString MSG_ACCESSO_ARCHIVIO;
 
+// Test seam: appends behave as on a file system without byte-range locks
+// (the lock reports "not supported") and use the lock file beside the data
+// file instead.
+void ImpostaBloccoNonSupportato(bool nonSupportato);
+
 class TArchivio
 {
 public:

@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringListModel>
 #include <QTemporaryDir>
@@ -675,6 +676,11 @@ private slots:
     void sfoglia();
     void sovrascrivi_data();
     void sovrascrivi();
+    void sostituzioneSenzaOrigine();
+    void sostituzioneNegata_data();
+    void sostituzioneNegata();
+    void nomeSomigliante_data();
+    void nomeSomigliante();
     void applicaOAnnulla_data();
     void applicaOAnnulla();
 
@@ -844,6 +850,140 @@ void TestAllegati::sovrascrivi()
     QCOMPARE(w.txtFile02->text(), QStringLiteral("Foto.jpg"));
     QVERIFY(w.btnApri02->isEnabled());
     QCOMPARE(Contenuto(cartella + QStringLiteral("/Foto.jpg")), dopo);
+}
+
+// The chosen file disappears between the file dialog and the copy: the old
+// file of that name stays, the slot keeps its name and the user is told.
+void TestAllegati::sostituzioneSenzaOrigine()
+{
+    const QString cartella = dir_->filePath(QStringLiteral("Documenti_Allegati"));
+    QVERIFY(QDir().mkpath(cartella));
+    ScriviFile(cartella + QStringLiteral("/Foto.jpg"), "vecchio");
+    const QString scelto = altrove_->filePath(QStringLiteral("Foto.jpg"));
+    ScriviFile(scelto, "nuovo");
+
+    TfrmAllegaCartella w;
+    w.txtFile02->setText(QStringLiteral("Preventivo.pdf"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RispostaBox box(QMessageBox::Yes);
+    box.altro = [scelto](QWidget *m) {
+        auto *dlg = qobject_cast<QFileDialog *>(m);
+        if (!dlg || dlg->property("risposta_data").toBool()) return false;
+        dlg->setProperty("risposta_data", true);
+        QTimer::singleShot(0, dlg, [dlg, scelto] {
+            if (auto *nome = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) nome->setText(scelto);
+            QMetaObject::invokeMethod(dlg, "accept");
+            QFile::remove(scelto); // gone once chosen
+        });
+        return true;
+    };
+    QTest::mouseClick(w.btnSfoglia02, Qt::LeftButton);
+    QCOMPARE(box.testi(),
+             (QStringList{QStringLiteral("Attenzione: nella cartella dei documenti allegati \u00E8 presente un file "
+                                         "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"),
+                          QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                         "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                                         "installazione del programma.")}));
+    QCOMPARE(box.visti().at(1).icona, QMessageBox::Critical);
+    QCOMPARE(w.txtFile02->text(), QStringLiteral("Preventivo.pdf"));
+    QCOMPARE(Contenuto(cartella + QStringLiteral("/Foto.jpg")), QByteArray("vecchio"));
+    QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Foto.jpg")});
+}
+
+// Replacing fails where the user may not write: a read-only attachment
+// folder, a chosen file the user may not read. Run as an unprivileged user in
+// a process of its own, since the test itself may run as root.
+void TestAllegati::sostituzioneNegata_data()
+{
+    QTest::addColumn<bool>("cartellaInSolaLettura");
+    QTest::addColumn<bool>("origineLeggibile");
+    QTest::newRow("cartella in sola lettura") << true << true;
+    QTest::newRow("origine non leggibile") << false << false;
+    QTest::newRow("tutto permesso") << false << true;
+}
+
+void TestAllegati::sostituzioneNegata()
+{
+    QFETCH(bool, cartellaInSolaLettura);
+    QFETCH(bool, origineLeggibile);
+
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) QSKIP("setpriv is not installed: no unprivileged user to copy as");
+    const QStringList comeNobody = {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                    QStringLiteral("--clear-groups")};
+    auto esegui = [&](const QStringList &argomenti) {
+        QProcess p;
+        p.start(setpriv, comeNobody + argomenti);
+        if (!p.waitForFinished(30000)) return -1;
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    if (esegui({QStringLiteral(ALLEGATI_COPIA_PATH)}) != 2)
+        QSKIP("the helper cannot run as the user nobody (not root, or its path is not reachable)");
+
+    const auto tutti = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                       | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const auto lettura = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                         | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const QString cartella = dir_->filePath(QStringLiteral("Documenti_Allegati"));
+    QVERIFY(QDir().mkpath(cartella));
+    ScriviFile(cartella + QStringLiteral("/Foto.jpg"), "vecchio");
+    const QString scelto = altrove_->filePath(QStringLiteral("Foto.jpg"));
+    ScriviFile(scelto, "nuovo");
+    QVERIFY(QFile::setPermissions(dir_->path(), lettura));
+    QVERIFY(QFile::setPermissions(altrove_->path(), lettura));
+    QVERIFY(QFile::setPermissions(cartella, cartellaInSolaLettura ? lettura : tutti));
+    QVERIFY(QFile::setPermissions(cartella + QStringLiteral("/Foto.jpg"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(scelto, origineLeggibile ? QFile::ReadOwner | QFile::ReadOther : QFile::ReadOwner));
+    const auto ripristina = qScopeGuard([&] { QFile::setPermissions(cartella, tutti); });
+
+    const bool riuscita = !cartellaInSolaLettura && origineLeggibile;
+    QCOMPARE(esegui({QStringLiteral(ALLEGATI_COPIA_PATH), dir_->path(), scelto}), riuscita ? 0 : 1);
+    QCOMPARE(Contenuto(cartella + QStringLiteral("/Foto.jpg")), riuscita ? QByteArray("nuovo") : QByteArray("vecchio"));
+    QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Foto.jpg")});
+}
+
+// A file whose name the card cannot store exactly is copied under the name
+// the card keeps, so that "Apri" finds it.
+void TestAllegati::nomeSomigliante_data()
+{
+    QTest::addColumn<QString>("origine");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("lettere con segni") << QStringLiteral("Łódź – Kraków ő.txt") << QStringLiteral("Lódz – Kraków o.txt");
+    QTest::newRow("nulla di somigliante") << QStringLiteral("北京.txt") << QStringLiteral("__.txt");
+    QTest::newRow("nome esatto") << QStringLiteral("Città €.txt") << QStringLiteral("Città €.txt");
+    QTest::newRow("nome piu' lungo del campo") << QString(250, u'a') + QStringLiteral(".pdf")
+                                            << QString(246, u'a') + QStringLiteral(".pdf");
+}
+
+void TestAllegati::nomeSomigliante()
+{
+    QFETCH(QString, origine);
+    QFETCH(QString, nome);
+    const QString scelto = altrove_->filePath(origine);
+    ScriviFile(scelto, "contenuto");
+
+    Ambiente amb;
+    ImpostaCartellaProgramma(dir_->path());
+    TfrmAllegaCartella w(amb.card.get());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    {
+        Dialogo d;
+        auto box = RispondiDialogo(d, scelto);
+        QTest::mouseClick(w.btnSfoglia01, Qt::LeftButton);
+        QVERIFY(d.visto);
+        QVERIFY(box->testi().isEmpty());
+    }
+    QCOMPARE(w.txtFile01->text(), nome);
+    const QString cartella = dir_->filePath(QStringLiteral("Documenti_Allegati"));
+    QCOMPARE(QDir(cartella).entryList(QDir::Files), QStringList{nome});
+    QCOMPARE(Contenuto(cartella + u'/' + nome), QByteArray("contenuto"));
+
+    QTest::mouseClick(w.btnApri01, Qt::LeftButton);
+    QCOMPARE(desktop_->aperti.size(), 1);
+    QCOMPARE(QFileInfo(desktop_->aperti.first().toLocalFile()).fileName(), nome);
 }
 
 void TestAllegati::applicaOAnnulla_data()

@@ -3,7 +3,12 @@
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +18,9 @@ class TestConcorrenza : public QObject
     Q_OBJECT
 private slots:
     void appendSimultanei();
+    void appendSenzaBloccoDiByte();
+    void fileDiBloccoNonCreabile();
+    void fileDiBloccoAbbandonato();
 };
 
 void TestConcorrenza::appendSimultanei()
@@ -55,6 +63,74 @@ void TestConcorrenza::appendSimultanei()
     });
     ImpostaCartellaProgramma(QString());
     QCOMPARE(letti, processi * perProcesso);
+}
+
+// The same appends on a file system where the byte-range lock reports "not
+// supported": the lock file beside the data file keeps them exclusive.
+void TestConcorrenza::appendSenzaBloccoDiByte()
+{
+    qputenv("PRATOVIA_BLOCCO_NON_SUPPORTATO", "1");
+    const auto ripristina = qScopeGuard([] { qunsetenv("PRATOVIA_BLOCCO_NON_SUPPORTATO"); });
+    appendSimultanei();
+}
+
+void TestConcorrenza::fileDiBloccoNonCreabile()
+{
+    QTemporaryDir dir;
+    ImpostaCartellaProgramma(dir.path());
+    ImpostaBloccoNonSupportato(true);
+    const auto ripristina = qScopeGuard([] {
+        ImpostaBloccoNonSupportato(false);
+        ImpostaCartellaProgramma(QString());
+    });
+    TSchedaServizio r;
+    r.Set(TSchedaServizio::Servizi, QStringLiteral("Visita"));
+    {
+        TArchivio a;
+        a.Open(QStringLiteral("Servizi_Cliente_7.pro"), TSchedaServizio::Dimensione);
+        QCOMPARE(a.Append(r), qint64(1));
+        QCOMPARE(a.Append(r), qint64(2));
+    }
+    // the lock file is gone once the append is done
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Servizi_Cliente_7.pro")});
+
+    // a lock file that cannot be created (its name is one the file system
+    // refuses as too long): the append fails and writes nothing
+    const QString lungo = QString(251, u'x') + QStringLiteral(".pro");
+    TArchivio a;
+    a.Open(lungo, TSchedaServizio::Dimensione);
+    QVERIFY_THROWS_EXCEPTION(EArchivio, a.Append(r));
+    QCOMPARE(a.Count(), qint64(0));
+}
+
+// A lock file left by a program that died while appending (an hour old) does
+// not keep every later append out.
+void TestConcorrenza::fileDiBloccoAbbandonato()
+{
+    QTemporaryDir dir;
+    ImpostaCartellaProgramma(dir.path());
+    ImpostaBloccoNonSupportato(true);
+    const auto ripristina = qScopeGuard([] {
+        ImpostaBloccoNonSupportato(false);
+        ImpostaCartellaProgramma(QString());
+    });
+    const QString blocco = dir.filePath(QStringLiteral("Servizi_Cliente_3.pro.lock"));
+    {
+        QFile f(blocco);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("4242\nPratovia\naltro-computer\n");
+        QVERIFY(f.flush());
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    QElapsedTimer t;
+    t.start();
+    TSchedaServizio r;
+    r.Set(TSchedaServizio::Servizi, QStringLiteral("Visita"));
+    TArchivio a;
+    a.Open(QStringLiteral("Servizi_Cliente_3.pro"), TSchedaServizio::Dimensione);
+    QCOMPARE(a.Append(r), qint64(1));
+    QVERIFY(t.elapsed() < 10000);
+    QVERIFY(!QFileInfo::exists(blocco));
 }
 
 QTEST_APPLESS_MAIN(TestConcorrenza)

@@ -13,6 +13,8 @@ private slots:
     void valoriNoti_data();
     void valoriNoti();
     void esadecimaleNonValido();
+    void byteWindows1252_data();
+    void byteWindows1252();
     void modificaChiave_data();
     void modificaChiave();
     void leggiChiave();
@@ -45,6 +47,9 @@ void TestCryptIni::valoriNoti_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("A") << "A" << "7F";
     QTest::newRow("AB") << "AB" << "7FF8";
+    // the initial password, as the delivered file holds it
+    QTest::newRow("initial password") << "LAMPADINAVERDE" << "72187BD1C3E133965F59E8BF1C7F";
+    QTest::newRow("latin-1 letter") << "CITTÀ" << "7D397EE651";
 }
 
 void TestCryptIni::valoriNoti()
@@ -53,6 +58,37 @@ void TestCryptIni::valoriNoti()
     QFETCH(QString, hex);
     QCOMPARE(CriptaPassword(testo), hex);
     QCOMPARE(DecriptaPassword(hex), testo);
+}
+
+void TestCryptIni::byteWindows1252_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("ammesso");
+    QTest::addColumn<QByteArray>("byte");
+    QTest::addColumn<QString>("hex"); // scrambled, worked out by hand from the bytes
+
+    QTest::newRow("euro after latin-1") << "CITTÀ€" << true << QByteArray("CITT\xC0\x80") << "7D397EE6519F";
+    QTest::newRow("quotes, dash, ellipsis") << "’“”–…" << true << QByteArray("\x92\x93\x94\x96\x85") << "AC2B32D451";
+    QTest::newRow("control of code 128") << QString(QChar(0x80)) << true << QByteArray("\x80") << "BE";
+    QTest::newRow("letter of another alphabet") << "ŁUKASZ" << false << QByteArray() << "";
+    QTest::newRow("emoji") << QString::fromUcs4(U"A\U0001F600") << false << QByteArray() << "";
+}
+
+void TestCryptIni::byteWindows1252()
+{
+    QFETCH(QString, testo);
+    QFETCH(bool, ammesso);
+    QFETCH(QByteArray, byte);
+    QFETCH(QString, hex);
+    QByteArray b;
+    QCOMPARE(BytePassword(testo, b), ammesso);
+    if (!ammesso) return;
+    QCOMPARE(b, byte);
+    QCOMPARE(CriptaPassword(testo), hex);
+    // unscrambled, the bytes come back as the characters of the same codes
+    QByteArray indietro;
+    QVERIFY(BytePassword(DecriptaPassword(hex), indietro));
+    QCOMPARE(indietro, byte);
 }
 
 void TestCryptIni::esadecimaleNonValido()

@@ -36,6 +36,8 @@ private slots:
     void cambio();
     void cambioRifiutato_data();
     void cambioRifiutato();
+    void cambioWindows1252();
+    void fileIniziale();
     void cambioInvioNonPremeOK();
     void fileMancanteOGuasto();
 
@@ -209,10 +211,14 @@ void TestPassword::cambioRifiutato_data()
     QTest::newRow("over 255 characters")
         << "lampadinaverde" << QString(256, 'x') << QString(256, 'x')
         << "Attenzione: la nuova password è troppo lunga. Si possono usare al massimo 255 caratteri." << "new";
-    QTest::newRow("character above 255")
-        << "lampadinaverde" << "città€" << "città€"
-        << "Attenzione: la nuova password contiene caratteri non ammessi. Si possono usare lettere, cifre, "
-           "lettere accentate e i comuni segni di punteggiatura." << "new";
+    const QString nonAmmessi =
+        "Attenzione: la nuova password contiene caratteri che il programma non può memorizzare. Si possono "
+        "usare lettere, cifre, le lettere accentate delle lingue dell'Europa occidentale, il simbolo € e i segni "
+        "di punteggiatura; non si possono usare lettere di altri alfabeti (come Ł, ő o ş), simboli grafici ed "
+        "emoji.";
+    QTest::newRow("letter Windows-1252 lacks") << "lampadinaverde" << "città€Ł" << "città€Ł" << nonAmmessi << "new";
+    QTest::newRow("emoji") << "lampadinaverde" << QString::fromUcs4(U"sole\U0001F600") << QString::fromUcs4(U"sole\U0001F600")
+                           << nonAmmessi << "new";
 }
 
 void TestPassword::cambioRifiutato()
@@ -240,6 +246,35 @@ void TestPassword::cambioRifiutato()
     }
     c->cmdEsci->click();
     QVERIFY(App().frmPassword->isVisible());
+}
+
+// Everyday Windows-1252 characters beyond Latin-1 are stored and let the
+// user in again.
+void TestPassword::cambioWindows1252()
+{
+    App().frmPassword->btnCambiaPassword->click();
+    RispostaBox box;
+    Cambia("lampadinaverde", "Caffè € “buono” – sì…", "Caffè € “buono” – sì…");
+    QCOMPARE(box.testi(), QStringList({kFatto}));
+    // upper-cased A-Z, each character as its Windows-1252 byte, scrambled
+    QCOMPARE(Contenuto(), "[Altro]\r\nchiave=1,2\\3\r\n[Accesso]\r\nValore=7D31454505DCB280E61A5FDBB86C41C93543D5D103\r\n");
+
+    // typed as a paste would (key clicks carry Latin-1 characters only)
+    TfrmPassword *w = App().frmPassword;
+    w->txtPassword->setText("caffè € \"buono\" – sì…"); // straight quotes are other characters
+    w->cmdOK->click();
+    QCOMPARE(box.testi().last(), kErrata);
+    w->txtPassword->setText("caffè € “buono” – sì…");
+    w->cmdOK->click();
+    QVERIFY(App().frmAvvio->isVisible());
+}
+
+// The delivered password file is the one every earlier version shipped.
+void TestPassword::fileIniziale()
+{
+    QFile f(qEnvironmentVariable("PRATOVIA_BUILD_DIR") + "/Pratovia/unins000.dll");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("[Accesso]\r\nValore=72187BD1C3E133965F59E8BF1C7F\r\n"));
 }
 
 void TestPassword::cambioInvioNonPremeOK()

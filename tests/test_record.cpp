@@ -11,6 +11,8 @@ private slots:
     void offsets_data();
     void offsets();
     void cp1252RoundTrip();
+    void somiglianti_data();
+    void somiglianti();
     void scrittura_data();
     void scrittura();
     void lettura_data();
@@ -89,10 +91,41 @@ void TestRecord::cp1252RoundTrip()
         QCOMPARE(ShortText::Encode(s), QByteArray(1, c));
     }
     QCOMPARE(ShortText::Encode(QStringLiteral("€àèéìòù")), QByteArray("\x80\xE0\xE8\xE9\xEC\xF2\xF9"));
-    QCOMPARE(ShortText::Encode(QStringLiteral("Łódź")), QByteArray("?\xF3" "d?"));
+    QCOMPARE(ShortText::Encode(QStringLiteral("Łódź")), QByteArray("L\xF3" "dz"));
     QCOMPARE(ShortText::Encode(QString::fromUcs4(U"a\U0001F600b")), QByteArray("a?b"));
     QCOMPARE(ShortText::EncodeWithCharRefs(QStringLiteral("Łódź")), QByteArray("&#321;\xF3" "d&#378;"));
     QCOMPARE(ShortText::EncodeWithCharRefs(QString::fromUcs4(U"\U0001F600")), QByteArray("&#128512;"));
+}
+
+void TestRecord::somiglianti_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QByteArray>("byte");
+
+    QTest::newRow("polish name") << QStringLiteral("Łukasz Wąs") << QByteArray("Lukasz Was");
+    QTest::newRow("stroked letters") << QStringLiteral("ŁłĐđĦħıĿŀŦŧ") << QByteArray("LlDdHhiLlTt");
+    QTest::newRow("hungarian, romanian, turkish") << QStringLiteral("őŐűşŞţțğ") << QByteArray("oOusSttg");
+    QTest::newRow("czech") << QStringLiteral("Dvořák Čapek") << QByteArray("Dvor\xE1k Capek");
+    // the code page's own accented letter is kept when one accent of two goes
+    QTest::newRow("one accent dropped") << QStringLiteral("ǘ ấ") << QByteArray("\xFC \xE2");
+    QTest::newRow("accent typed apart") << QStringLiteral("Citta\u0300 e\u0301") << QByteArray("Citt\xE0 \xE9");
+    QTest::newRow("accent the letter lacks") << QStringLiteral("q\u0301") << QByteArray("q");
+    QTest::newRow("other forms of code page letters") << QStringLiteral("\u212B\u212A") << QByteArray("\xC5K");
+    QTest::newRow("code page letters kept") << QStringLiteral("Øresund Šťastný €") << QByteArray("\xD8resund \x8A" "tastn\xFD \x80");
+    QTest::newRow("nothing fits") << QStringLiteral("Ωμέγα 北京") << QByteArray("????? ??");
+    QTest::newRow("emoji") << QString::fromUcs4(U"ok \U0001F600") << QByteArray("ok ?");
+}
+
+void TestRecord::somiglianti()
+{
+    QFETCH(QString, testo);
+    QFETCH(QByteArray, byte);
+    QCOMPARE(ShortText::Encode(testo), byte);
+    QCOMPARE(ShortText::BestFit(testo), ShortText::Decode(byte));
+    // a field stores the same letters
+    QByteArray campo(41, '#');
+    ShortText::Write(campo.data(), 40, testo);
+    QCOMPARE(ShortText::Read(campo.constData(), 40), ShortText::Decode(byte).trimmed());
 }
 
 void TestRecord::scrittura_data()
