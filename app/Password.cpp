@@ -50,7 +50,11 @@ EsitoCambio CambiaPassword(const QString &vecchia, const QString &nuova, const Q
         if (da_salvare.size() > 255) return EsitoCambio::TroppoLunga;
         QByteArray byte;
         if (!BytePassword(da_salvare, byte)) return EsitoCambio::CaratteriNonAmmessi;
-        IniFile::WriteString(FilePassword(), kSezione, kChiave, CriptaPassword(da_salvare));
+        try {
+            IniFile::WriteString(FilePassword(), kSezione, kChiave, CriptaPassword(da_salvare));
+        } catch (const std::exception &) {
+            return EsitoCambio::ErroreScrittura;
+        }
         return EsitoCambio::Completato;
     } catch (const std::exception &) {
         return EsitoCambio::ErroreModifica;
@@ -86,6 +90,10 @@ QString MessaggioCambio(EsitoCambio e)
                               "dell'Europa occidentale, il simbolo \u20AC e i segni di punteggiatura; non si "
                               "possono usare lettere di altri alfabeti (come \u0141, \u0151 o \u015F), "
                               "simboli grafici ed emoji.");
+    case EsitoCambio::ErroreScrittura:
+        return QStringLiteral("Attenzione: il sistema non permette di salvare la nuova password.\n\r\n\r"
+                              "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                              "del programma.");
     case EsitoCambio::ErroreModifica:
         return QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
                               "password. Si consiglia di reinstallare il software.");

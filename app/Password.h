@@ -15,7 +15,8 @@ enum class EsitoCambio {
     NonConfermata,
     TroppoLunga,      // over 255 characters: could never be stored whole
     CaratteriNonAmmessi, // a character Windows-1252 cannot hold: could never log in again
-    ErroreModifica
+    ErroreModifica,   // the stored password could not be read
+    ErroreScrittura   // read, but the new one could not be written (read-only folder)
 };
 EsitoCambio CambiaPassword(const QString &vecchia, const QString &nuova, const QString &conferma);
 

@@ -125,6 +125,7 @@ void TfrmCambiaPassword::cmdOKClick()
         txtPasswordNew->setFocus();
         break;
     case EsitoCambio::ErroreModifica:
+    case EsitoCambio::ErroreScrittura:
         break;
     }
 }

@@ -44,7 +44,7 @@ inline int Esegui(const QString &funzione, const QList<QPair<QString, QString>> 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const auto &[k, v] : ambiente) env.insert(k, v);
     env.insert(QStringLiteral("HOME"), QStringLiteral("/tmp"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/tmp"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),

@@ -1,4 +1,5 @@
 // Login and password change through the real windows.
+#include "ComeUtente.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
 #include "storage/Crypt.h"
@@ -40,6 +41,7 @@ private slots:
     void fileIniziale();
     void cambioInvioNonPremeOK();
     void fileMancanteOGuasto();
+    void cartellaSolaLettura();
 
 private:
     void Scrivi(const QByteArray &contenuto);
@@ -321,6 +323,39 @@ void TestPassword::fileMancanteOGuasto()
              QString("Attenzione: si è verificato un errore durante la procedura di modifica della password. "
                      "Si consiglia di reinstallare il software."));
     QVERIFY(App().frmCambiaPassword->isVisible());
+    App().frmCambiaPassword->cmdEsci->click();
+}
+
+// A program folder the user may only read: the login works; a change is
+// refused with a message that says why, and the stored password stays.
+void TestPassword::cartellaSolaLettura()
+{
+    if (ComeUtente::Radice()) {
+        const QString perche = ComeUtente::Impedimento();
+        if (!perche.isEmpty()) QSKIP(qPrintable("read-only folder needs a plain user: " + perche));
+        ComeUtente::SolaLettura(dir_->path());
+        const int esito = ComeUtente::Esegui("cartellaSolaLettura", {{"PRATOVIA_CARTELLA_RO", dir_->path()}});
+        QFile::setPermissions(dir_->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(esito, 0);
+        return;
+    }
+    const QString ro = qEnvironmentVariable("PRATOVIA_CARTELLA_RO");
+    if (ro.isEmpty()) QSKIP("runs as the plain user started by the root run");
+    ImpostaCartellaProgramma(ro);
+    const QByteArray prima = Contenuto();
+    RispostaBox box;
+    Login("lampadinaverde");
+    QVERIFY(box.testi().isEmpty());
+    QVERIFY(App().frmAvvio->isVisible());
+    App().frmAvvio->hide();
+    App().frmPassword->show();
+    App().frmPassword->btnCambiaPassword->click();
+    Cambia("lampadinaverde", "nuova", "nuova");
+    QCOMPARE(box.testi(), QStringList{"Attenzione: il sistema non permette di salvare la nuova password.\n\r\n\r"
+                                      "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                                      "installazione del programma."});
+    QVERIFY(App().frmCambiaPassword->isVisible());
+    QCOMPARE(Contenuto(), prima);
     App().frmCambiaPassword->cmdEsci->click();
 }
 

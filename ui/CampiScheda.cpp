@@ -1,7 +1,7 @@
 #include "ui/CampiScheda.h"
 
 #include "ui/CampoRistretto.h"
-#include "ui/Stile.h"
+#include "ui/Kit.h"
 #include "storage/ShortText.h"
 #include "storage/Testo.h"
 
