@@ -17,17 +17,26 @@
 #include <QScreen>
 #include <QTableView>
 #include <QPainter>
+#include <QDir>
+#include <QFileInfo>
 #include <QVBoxLayout>
 
 const char *const kDomandaEsportazione =
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
     "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?";
-const char *const kDomandaApertura =
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?";
 const char *const kErroreEsportazione =
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto.";
+const char *const kErroreEsportazioneCartella =
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.";
 const char *const kInfoEsportazione = "Esportazione archivio in Microsoft Excel.";
+
+QString DomandaAperturaEsportazione(const QString &file)
+{
+    return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n") + Msg::FileSalvato(file)
+           + QStringLiteral("\r\n\r\nSi vuole aprire il file di Excel?");
+}
 
 namespace {
 const char *const kHintEsporta = "Esporta l'archivio in formato Microsoft Excel.";
@@ -275,6 +284,11 @@ void TfrmEsportazione::cmdEsportaClick()
         QMetaObject::invokeMethod(grdRecords, "closeEditor", Q_ARG(QWidget *, w),
                                   Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
     }
+    if (modello_->Righe().isEmpty()) {
+        // An empty sheet announced as a success would only mislead.
+        Msg::Informazione(this, QStringLiteral("L'elenco non contiene nessuna scheda: non ci sono dati da esportare."));
+        return;
+    }
     if (!Msg::Domanda(this, QString::fromUtf8(kDomandaEsportazione))) return;
 
     QVector<IntestazioneExcel> intestazioni = d_.intestazioni;
@@ -288,9 +302,13 @@ void TfrmEsportazione::cmdEsportaClick()
                                 [&](qint64 n) { avanzamento.Aggiorna(n); });
     }
     if (!ok) {
-        Msg::Semplice(this, QString::fromUtf8(kErroreEsportazione));
+        // A folder the user may not write into is not a file left open.
+        const QFileInfo cartella(CartellaProgramma());
+        Msg::Semplice(this, cartella.isDir() && cartella.isWritable()
+                                ? QString::fromUtf8(kErroreEsportazione)
+                                : QString::fromUtf8(kErroreEsportazioneCartella));
         return;
     }
-    if (Msg::Domanda(this, QString::fromUtf8(kDomandaApertura)))
-        TMisc::Open(u'"' + CartellaProgramma() + d_.nomeFile + u'"');
+    const QString file = CartellaProgramma() + d_.nomeFile;
+    if (Msg::Domanda(this, DomandaAperturaEsportazione(file))) TMisc::Open(u'"' + file + u'"');
 }

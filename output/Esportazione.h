@@ -110,6 +110,8 @@ private:
 };
 
 extern const char *const kDomandaEsportazione;
-extern const char *const kDomandaApertura;
 extern const char *const kErroreEsportazione;
+extern const char *const kErroreEsportazioneCartella; // the folder may not be written
+// The question after an export: done, where, open it?
+QString DomandaAperturaEsportazione(const QString &file);
 extern const char *const kInfoEsportazione;

@@ -8,12 +8,24 @@
 #include "output/ModelliReport.h"
 #include "output/Report.h"
 
-const char *const kDomandaAperturaPdf =
-    "L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?";
+#include <QDir>
+#include <QFileInfo>
+
 
 namespace {
 
 const char *const kAutore = "Pratovia";
+
+// Why a PDF could not be written, as the user can mend it.
+QString TestoPercorsoNonScritto(const QString &file)
+{
+    const QFileInfo cartella(QFileInfo(file).absolutePath());
+    if (!cartella.isDir() || !cartella.isWritable())
+        return QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                              "programma.");
+    return QStringLiteral("Accertarsi che il file ") + QDir::toNativeSeparators(file)
+           + QStringLiteral(" non sia aperto in un altro programma.");
+}
 
 // The template filled and laid out, ready for one output.
 std::unique_ptr<TReport> ModuloPronto(QWidget *owner, const QString &modello, const QVector<TestoMemo> &memo)
@@ -82,7 +94,13 @@ bool PdfModulo(QWidget *owner, const QString &modello, const QVector<TestoMemo> 
     pdf.creator = QString::fromUtf8(kAutore);
     // A file that cannot be written (open in a reader that locks it) ends the
     // action here: there is nothing to announce or to open.
-    if (!modulo->EsportaPdf(pdf)) return false;
-    if (Msg::Domanda(owner, QString::fromUtf8(kDomandaAperturaPdf))) TMisc::Open(u'"' + pdf.fileName + u'"');
+    if (!modulo->EsportaPdf(pdf)) {
+        Msg::Errore(owner, QStringLiteral("Attenzione: il sistema non permette di creare il file PDF.\n\r\n\r")
+                               + TestoPercorsoNonScritto(pdf.fileName));
+        return false;
+    }
+    const QString domanda = QStringLiteral("L'esportazione della scheda in PDF \u00E8 terminata con successo.\r\n\r\n")
+                            + Msg::FileSalvato(pdf.fileName) + QStringLiteral("\r\n\r\nSi vuole aprire il file?");
+    if (Msg::Domanda(owner, domanda)) TMisc::Open(u'"' + pdf.fileName + u'"');
     return true;
 }

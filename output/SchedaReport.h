@@ -56,4 +56,3 @@ bool StampaModulo(QWidget *owner, const QString &modello, const QVector<TestoMem
 bool PdfModulo(QWidget *owner, const QString &modello, const QVector<TestoMemo> &memo, const QString &file,
                const QString &titolo);
 
-extern const char *const kDomandaAperturaPdf; // the question after the export

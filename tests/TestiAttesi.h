@@ -10,11 +10,12 @@ inline const QString AccessoArchivio = QStringLiteral(
 inline const QString DomandaEsportazione = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
     "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-inline const QString DomandaAperturaExcel = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 inline const QString ErroreEsportazione = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto.");
+inline const QString ErroreEsportazioneCartella = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 inline const QString NessunaStampante = QStringLiteral(
     "Attenzione: nessuna stampante è installata nel sistema.\n\r\n\r"
     "Installare una stampante e riprovare.");

@@ -313,7 +313,7 @@ void TestExportClienti::finestre()
 }
 
 // No card, or a file that cannot be read: an empty grid and no message;
-// the export then writes the header row alone.
+// the export then says there is nothing to export, and writes nothing.
 void TestExportClienti::senzaDati_data()
 {
     QTest::addColumn<QString>("quale");
@@ -342,9 +342,11 @@ void TestExportClienti::senzaDati()
     QVERIFY(r.Box().isEmpty());
     QCOMPARE(w->grdRecords->model()->rowCount(), 0);
     w->cmdEsportaClick();
-    const QString path = CartellaProgramma() + atteso.file;
-    QCOMPARE(LeggiFile(path), FoglioExcel(atteso.foglio, atteso.intestazioni, {}));
-    QCOMPARE(desktop_->File(), QStringList{path});
+    QCOMPARE(r.Box().size(), 1);
+    QCOMPARE(r.Box()[0].testo, QString("L'elenco non contiene nessuna scheda: non ci sono dati da esportare."));
+    QCOMPARE(r.Box()[0].icona, QMessageBox::Information);
+    QVERIFY(!QFile::exists(CartellaProgramma() + atteso.file));
+    QVERIFY(desktop_->File().isEmpty());
 }
 
 // A cell edited in an editable column is exported as edited.

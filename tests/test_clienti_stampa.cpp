@@ -130,6 +130,7 @@ private slots:
     void pdf();
     void pdfAperto_data();
     void pdfAperto();
+    void pdfNonScritto();
     void stampa();
     void anteprima();
     void dallaScheda();
@@ -284,8 +285,11 @@ void TestStampaScheda::pdfAperto()
     RisposteInOrdine r({risposta});
     PdfScheda(nullptr, TestiCliente()); // an empty card still gives a sheet
     QCOMPARE(r.Box().size(), 1);
-    QCOMPARE(r.Box()[0].testo, QString::fromUtf8("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
-                                                 "Si vuole aprire il file?"));
+    // The box says where the file went.
+    QCOMPARE(r.Box()[0].testo, "L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                               "Il file è stato salvato in:\r\n"
+                                   + QDir::toNativeSeparators(CartellaProgramma() + "Contatto.pdf")
+                                   + "\r\n\r\nSi vuole aprire il file?");
     QCOMPARE(r.Box()[0].icona, QMessageBox::Question);
     QCOMPARE(r.Box()[0].bottoni, QMessageBox::Yes | QMessageBox::No);
     const QString path = CartellaProgramma() + "Contatto.pdf";
@@ -295,6 +299,23 @@ void TestStampaScheda::pdfAperto()
 
 // Printing goes through the print-to-PDF switch: the printed page labels the
 // area row "Zona:" and no question is asked.
+// A PDF that cannot be written is said so, in an error box; nothing is
+// announced as done and nothing is opened.
+void TestStampaScheda::pdfNonScritto()
+{
+    QVERIFY(QDir(CartellaProgramma()).mkdir("Contatto.pdf")); // a name the file cannot take
+    RisposteInOrdine r({QMessageBox::Yes});
+    PdfScheda(nullptr, TestiCliente());
+    QCOMPARE(r.Box().size(), 1);
+    QCOMPARE(r.Box()[0].testo, "Attenzione: il sistema non permette di creare il file PDF.\n\r\n\r"
+                               "Accertarsi che il file "
+                                   + QDir::toNativeSeparators(CartellaProgramma() + "Contatto.pdf")
+                                   + " non sia aperto in un altro programma.");
+    QCOMPARE(r.Box()[0].icona, QMessageBox::Critical);
+    QVERIFY(desktop_->File().isEmpty());
+    QDir(CartellaProgramma()).rmdir("Contatto.pdf");
+}
+
 void TestStampaScheda::stampa()
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils not installed");

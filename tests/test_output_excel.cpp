@@ -2,6 +2,7 @@
 // code page, failures, the window's questions and grid, and a real
 // spreadsheet program reading the file back.
 #include "TestiAttesi.h"
+#include "ComeUtente.h"
 #include "storage/Cartella.h"
 #include "output/Avanzamento.h"
 #include "output/Esportazione.h"
@@ -266,7 +267,11 @@ void TestExcel::esportaDallaFinestra()
     QCOMPARE(r.Box()[0].testo, Attesi::DomandaEsportazione);
     QCOMPARE(r.Box()[0].bottoni, QMessageBox::Yes | QMessageBox::No);
     if (domande > 1) {
-        QCOMPARE(r.Box()[1].testo, Attesi::DomandaAperturaExcel);
+        // The success box says where the file went.
+        QCOMPARE(r.Box()[1].testo, "Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                                   "Il file è stato salvato in:\r\n"
+                                       + QDir::toNativeSeparators(CartellaProgramma() + kFile)
+                                       + "\r\n\r\nSi vuole aprire il file di Excel?");
         QCOMPARE(r.Box()[1].bottoni, QMessageBox::Yes | QMessageBox::No);
     }
     const QString path = CartellaProgramma() + kFile;
@@ -309,17 +314,23 @@ void TestExcel::esportaCellaModificata()
 void TestExcel::esportazioneFallita_data()
 {
     QTest::addColumn<QString>("caso");
-    QTest::newRow("cartella inesistente") << "inesistente";
-    QTest::newRow("nome occupato da una cartella") << "cartella";
-    QTest::newRow("scrittura che fallisce a metà") << "pieno";
-    QTest::newRow("cartella in sola lettura") << "solalettura";
+    QTest::addColumn<QString>("messaggio");
+    // A folder that cannot be written says so; a file that cannot be says
+    // what the user can mend (close it in the spreadsheet program).
+    QTest::newRow("cartella inesistente") << "inesistente" << Attesi::ErroreEsportazioneCartella;
+    QTest::newRow("nome occupato da una cartella") << "cartella" << Attesi::ErroreEsportazione;
+    QTest::newRow("scrittura che fallisce a metà") << "pieno" << Attesi::ErroreEsportazione;
+    QTest::newRow("cartella in sola lettura") << "solalettura" << Attesi::ErroreEsportazioneCartella;
 }
 
 void TestExcel::esportazioneFallita()
 {
     QFETCH(QString, caso);
+    QFETCH(QString, messaggio);
     QTemporaryDir d;
     QString cartella = d.path() + "/";
+    const bool comeUtente = caso == "solalettura" && !qEnvironmentVariableIsEmpty("PRATOVIA_CARTELLA_RO");
+    if (comeUtente) cartella = qEnvironmentVariable("PRATOVIA_CARTELLA_RO") + "/";
     if (caso == "inesistente") {
         cartella = d.path() + "/manca/";
     } else if (caso == "cartella") {
@@ -328,10 +339,17 @@ void TestExcel::esportazioneFallita()
         // Opening works, writing fails (a disk that fills up while writing).
         if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
         QVERIFY(QFile::link("/dev/full", d.filePath(kFile)));
-    } else if (caso == "solalettura") {
-#ifdef Q_OS_UNIX
-        if (geteuid() == 0) QSKIP("the superuser writes into read-only folders");
-#endif
+    } else if (caso == "solalettura" && ComeUtente::Radice()) {
+        // Root writes anywhere: the same row runs again as a plain user.
+        const QString perche = ComeUtente::Impedimento();
+        if (!perche.isEmpty()) QSKIP(qPrintable("read-only folder needs a plain user: " + perche));
+        ComeUtente::SolaLettura(d.path());
+        const int esito = ComeUtente::Esegui("esportazioneFallita:cartella in sola lettura",
+                                             {{"PRATOVIA_CARTELLA_RO", d.path()}});
+        QFile::setPermissions(d.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(esito, 0);
+        return;
+    } else if (caso == "solalettura" && !comeUtente) {
         QVERIFY(QFile::setPermissions(d.path(), QFile::ReadOwner | QFile::ExeOwner));
     }
     ImpostaCartellaProgramma(cartella);
@@ -341,7 +359,7 @@ void TestExcel::esportazioneFallita()
     w.cmdEsportaClick();
     QFile::setPermissions(d.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(r.Box().size(), 2);
-    QCOMPARE(r.Box()[1].testo, Attesi::ErroreEsportazione);
+    QCOMPARE(r.Box()[1].testo, messaggio);
     QCOMPARE(r.Box()[1].icona, QMessageBox::NoIcon);
     QCOMPARE(r.Box()[1].bottoni, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(desktop_->aperti.isEmpty());

@@ -3,6 +3,7 @@
 #include "storage/TArchivio.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -58,6 +59,11 @@ void Semplice(QWidget *parent, const QString &text)
 void ErroreAccesso(QWidget *parent)
 {
     Errore(parent, MSG_ACCESSO_ARCHIVIO);
+}
+
+QString FileSalvato(const QString &file)
+{
+    return QStringLiteral("Il file \u00E8 stato salvato in:\r\n") + QDir::toNativeSeparators(file);
 }
 
 } // namespace Msg

@@ -13,6 +13,9 @@ void Informazione(QWidget *parent, const QString &text); // information
 bool Domanda(QWidget *parent, const QString &text);
 // Plain box: no icon, only OK.
 void Semplice(QWidget *parent, const QString &text);
+// "Il file è stato salvato in:", a line break and the file's full path: the
+// success boxes of the exports say where the file went.
+QString FileSalvato(const QString &file);
 // The access error of the record files (an error box).
 void ErroreAccesso(QWidget *parent);
 } // namespace Msg
