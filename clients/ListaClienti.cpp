@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -38,14 +41,38 @@ Testo Campo(const char *record, C::Campo c)
     return {p + a, b - a};
 }
 
+// Widens n bytes below 0x80 to UTF-16.
+void Allarga(char16_t *o, const unsigned char *p, int n)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (; i < n; ++i) o[i] = p[i];
+}
+
 // Writes a field's text; with a width, padded with blanks and cut to it.
-// Windows-1252 has one UTF-16 unit per byte, so widths count bytes.
+// Windows-1252 has one UTF-16 unit per byte, so widths count bytes; plain
+// ASCII, the usual text, is widened as it is.
 void Scrivi(QChar *&out, Testo t, int larghezza = -1)
 {
-    const auto &tab = Tabella1252();
     const int n = larghezza < 0 ? t.len : std::min(t.len, larghezza);
-    for (int i = 0; i < n; ++i) *out++ = QChar(tab[t.p[i]]);
-    for (int i = n; i < larghezza; ++i) *out++ = QLatin1Char(' ');
+    char16_t *o = reinterpret_cast<char16_t *>(out);
+    unsigned char tutti = 0;
+    for (int i = 0; i < n; ++i) tutti |= t.p[i];
+    if (tutti < 0x80) {
+        Allarga(o, t.p, n);
+    } else {
+        const auto &tab = Tabella1252();
+        for (int i = 0; i < n; ++i) o[i] = tab[t.p[i]];
+    }
+    std::fill(o + n, o + std::max(n, larghezza), u' ');
+    out += std::max(n, larghezza);
 }
 
 void Scrivi(QChar *&out, const char *separatore)

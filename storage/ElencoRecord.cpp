@@ -3,7 +3,14 @@
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 
+#include <QtEndian>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -31,42 +38,82 @@ inline char16_t Su(char16_t c)
     return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
 }
 
-// A line to sort: the first eight code units of its key (the line with a-z
-// folded to A-Z), packed so that comparing the two numbers compares those
-// units in order, with zeros past the end of a short line; the line itself;
-// and its place in the list, which settles lines with equal keys.
-struct Voce {
-    quint64 testa[2];
-    const char16_t *testo;
-    qsizetype lunghezza;
-    qsizetype indice;
-};
+// The key of a line is the line with a-z folded to A-Z. Its start is kept
+// as bytes that compare in the order of the key's code units: a unit below
+// 0xFF is one byte, any other is 0xFF and its two bytes, high first; past
+// the end of the line come zeros. So the first byte that differs orders two
+// lines as their keys; lines equal in the first kTesta bytes are compared on
+// the lines themselves, and lines with equal keys by their place.
+constexpr int kParole = 6;
+constexpr int kTesta = 8 * kParole;
 
-Voce Prepara(const QString &riga, qsizetype indice)
+// The first kTesta key bytes of a line as big-endian words.
+std::array<quint64, kParole> Testa(const QString &riga)
 {
-    Voce v{{0, 0}, reinterpret_cast<const char16_t *>(riga.constData()), riga.size(), indice};
-    for (int k = 0; k < 8; ++k) {
-        const quint64 u = k < v.lunghezza ? Su(v.testo[k]) : 0;
-        v.testa[k / 4] = (v.testa[k / 4] << 16) | u;
+    unsigned char b[kTesta + 2] = {};
+    const char16_t *p = reinterpret_cast<const char16_t *>(riga.constData());
+    const qsizetype n = riga.size();
+    const int m = int(std::min<qsizetype>(n, kTesta));
+    bool larghi = false;
+    int i = 0;
+#if defined(__SSE2__)
+    // Eight units at a time: folded, narrowed to bytes, and any unit from
+    // 0xFF up noted.
+    {
+        const __m128i zero = _mm_setzero_si128();
+        __m128i alti = zero;
+        for (; i + 8 <= m; i += 8) {
+            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            alti = _mm_or_si128(alti, _mm_subs_epu16(v, _mm_set1_epi16(0xFE)));
+            const __m128i az = _mm_cmpeq_epi16(
+                _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16('a')), _mm_set1_epi16(25)), zero);
+            v = _mm_sub_epi16(v, _mm_and_si128(az, _mm_set1_epi16(32)));
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(b + i), _mm_packus_epi16(v, v));
+        }
+        larghi = _mm_movemask_epi8(_mm_cmpeq_epi16(alti, zero)) != 0xFFFF;
     }
-    return v;
+#endif
+    for (; i < m; ++i) {
+        larghi |= p[i] >= 0xFF;
+        b[i] = static_cast<unsigned char>(Su(p[i]));
+    }
+    if (larghi) {
+        std::memset(b, 0, sizeof b);
+        int k = 0;
+        for (qsizetype j = 0; j < n && k < kTesta; ++j) {
+            const char16_t c = Su(p[j]);
+            if (c < 0xFF) {
+                b[k++] = static_cast<unsigned char>(c);
+            } else {
+                b[k++] = 0xFF;
+                b[k++] = static_cast<unsigned char>(c >> 8);
+                b[k++] = static_cast<unsigned char>(c & 0xFF);
+            }
+        }
+    }
+    std::array<quint64, kParole> t;
+    for (int w = 0; w < kParole; ++w) {
+        quint64 x;
+        std::memcpy(&x, b + 8 * w, 8);
+        t[size_t(w)] = qFromBigEndian(x);
+    }
+    return t;
 }
 
-// The keys of two lines whose first eight key units are equal: the rest is
-// compared on the lines themselves, folding as it goes. Lines of one list
+// x < y on the keys of two whole lines, folding as it goes. Lines of one list
 // share long prefixes, so equal stretches are skipped four units at a time.
-bool ChiavePrima(const Voce &x, const Voce &y)
+bool RigaPrima(const QString &x, const QString &y)
 {
-    const char16_t *p = x.testo, *q = y.testo;
-    const qsizetype n = std::min(x.lunghezza, y.lunghezza);
+    const char16_t *p = reinterpret_cast<const char16_t *>(x.constData());
+    const char16_t *q = reinterpret_cast<const char16_t *>(y.constData());
+    const qsizetype n = std::min(x.size(), y.size());
     qsizetype i = 0;
     while (i < n) {
         for (quint64 a, b; i + 4 <= n; i += 4) {
             std::memcpy(&a, p + i, 8);
             std::memcpy(&b, q + i, 8);
             if (a != b) {
-                // The first unit that differs (little-endian: the lowest bits first).
-                i += std::countr_zero(a ^ b) / 16;
+                i += std::countr_zero(a ^ b) / 16; // little-endian: the first unit is the lowest
                 break;
             }
         }
@@ -76,16 +123,75 @@ bool ChiavePrima(const Voce &x, const Voce &y)
             if (a != b) return a < b;
         }
     }
-    if (x.lunghezza != y.lunghezza) return x.lunghezza < y.lunghezza;
-    return x.indice < y.indice;
+    return x.size() < y.size();
 }
 
-bool Prima(const Voce &x, const Voce &y)
+// The keys of the lines of a list, taken in list order. The sort runs in
+// two rounds: the whole list on the first two words, small and moved
+// cheaply, then each run equal in them on the rest, gathered so that it
+// stays in the cache.
+class Chiavi
 {
-    if (x.testa[0] != y.testa[0]) return x.testa[0] < y.testa[0];
-    if (x.testa[1] != y.testa[1]) return x.testa[1] < y.testa[1];
-    return ChiavePrima(x, y);
-}
+public:
+    void Riserva(qsizetype n)
+    {
+        prime_.reserve(size_t(n));
+        resto_.reserve(size_t(n));
+    }
+    void Aggiungi(const QString &riga)
+    {
+        const std::array<quint64, kParole> t = Testa(riga);
+        prime_.push_back({t[0], t[1], quint32(prime_.size())});
+        resto_.push_back({t[2], t[3], t[4], t[5]});
+    }
+    // Puts `righe`, whose keys these are, in order.
+    void Ordina(QStringList &righe)
+    {
+        std::sort(prime_.begin(), prime_.end(), [](const Prime &x, const Prime &y) {
+            if (x.a != y.a) return x.a < y.a;
+            if (x.b != y.b) return x.b < y.b;
+            return x.indice < y.indice;
+        });
+        // A run is gathered next to each other before its sort.
+        struct Coda {
+            Resto resto;
+            quint32 indice;
+        };
+        std::vector<Coda> coda;
+        auto prima = [&righe](const Coda &x, const Coda &y) {
+            for (size_t w = 0; w < x.resto.size(); ++w)
+                if (x.resto[w] != y.resto[w]) return x.resto[w] < y.resto[w];
+            const QString &a = righe.at(x.indice), &b = righe.at(y.indice);
+            if (RigaPrima(a, b)) return true;
+            if (RigaPrima(b, a)) return false;
+            return x.indice < y.indice;
+        };
+        for (auto i = prime_.begin(); i != prime_.end();) {
+            auto fine = std::next(i);
+            while (fine != prime_.end() && fine->a == i->a && fine->b == i->b) ++fine;
+            if (fine - i > 1) {
+                coda.clear();
+                for (auto j = i; j != fine; ++j) coda.push_back({resto_[j->indice], j->indice});
+                std::sort(coda.begin(), coda.end(), prima);
+                for (auto j = i; j != fine; ++j) j->indice = coda[size_t(j - i)].indice;
+            }
+            i = fine;
+        }
+        QStringList ordinate;
+        ordinate.reserve(righe.size());
+        for (const Prime &v : prime_) ordinate.append(std::move(righe[v.indice]));
+        righe = std::move(ordinate);
+    }
+
+private:
+    struct Prime {
+        quint64 a, b;
+        quint32 indice;
+    };
+    using Resto = std::array<quint64, kParole - 2>;
+    std::vector<Prime> prime_;
+    std::vector<Resto> resto_;
+};
 
 } // namespace
 
@@ -93,16 +199,10 @@ void OrdinaRighe(QStringList &righe)
 {
     const qsizetype n = righe.size();
     if (n < 2) return;
-    std::vector<Voce> voci;
-    voci.reserve(size_t(n));
-    for (qsizetype i = 0; i < n; ++i) voci.push_back(Prepara(righe.at(i), i));
-    // Equal keys are ordered by their place, so the order is total and a
-    // plain sort keeps equal lines in file order.
-    std::sort(voci.begin(), voci.end(), Prima);
-    QStringList ordinate;
-    ordinate.reserve(n);
-    for (const Voce &v : voci) ordinate.append(righe.at(v.indice));
-    righe = std::move(ordinate);
+    Chiavi chiavi;
+    chiavi.Riserva(n);
+    for (const QString &r : std::as_const(righe)) chiavi.Aggiungi(r);
+    chiavi.Ordina(righe);
 }
 
 QString TestoTrovate(qsizetype n)
@@ -116,12 +216,21 @@ ElencoLetto LeggiElenco(const FileElenco &file, const std::function<bool(const c
                         bool ordina, const AvanzamentoLettura &avanzamento)
 {
     ElencoLetto elenco;
+    Chiavi chiavi;
     try {
         TArchivio a;
         a.Open(file.nome, file.dimensione);
-        const qint64 totale = avanzamento ? a.Count() : 0;
+        const qint64 totale = a.Count();
+        // Room for every record: pages the list does not fill are never touched.
+        elenco.righe.reserve(totale);
+        if (ordina) chiavi.Riserva(totale);
         a.ForEach([&](const char *record, qint64 posizione) {
-            if (!scegli || scegli(record)) elenco.righe.append(file.riga(record));
+            if (!scegli || scegli(record)) {
+                QString riga = file.riga(record);
+                // The key is taken while the line is fresh in the cache.
+                if (ordina) chiavi.Aggiungi(riga);
+                elenco.righe.append(std::move(riga));
+            }
             if (avanzamento && (posizione & 511) == 0) avanzamento(posizione, totale);
             return true;
         });
@@ -129,7 +238,7 @@ ElencoLetto LeggiElenco(const FileElenco &file, const std::function<bool(const c
     } catch (const std::exception &) {
         elenco.errore = true;
     }
-    if (ordina) OrdinaRighe(elenco.righe);
+    if (ordina) chiavi.Ordina(elenco.righe);
     return elenco;
 }
 
