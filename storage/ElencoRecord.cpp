@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <bit>
 #include <cstring>
 
@@ -127,9 +128,10 @@ bool RigaPrima(const QString &x, const QString &y)
 }
 
 // The keys of the lines of a list, taken in list order. The sort runs in
-// two rounds: the whole list on the first two words, small and moved
-// cheaply, then each run equal in them on the rest, gathered so that it
-// stays in the cache.
+// two rounds: the whole list on the first word, byte by byte from the last
+// (each pass keeps the order of the one before, so equal words keep list
+// order), then each run equal in it on the rest, gathered so that it stays
+// in the cache.
 class Chiavi
 {
 public:
@@ -141,17 +143,13 @@ public:
     void Aggiungi(const QString &riga)
     {
         const std::array<quint64, kParole> t = Testa(riga);
-        prime_.push_back({t[0], t[1], quint32(prime_.size())});
-        resto_.push_back({t[2], t[3], t[4], t[5]});
+        prime_.push_back({t[0], quint32(prime_.size())});
+        resto_.push_back({t[1], t[2], t[3], t[4], t[5]});
     }
     // Puts `righe`, whose keys these are, in order.
     void Ordina(QStringList &righe)
     {
-        std::sort(prime_.begin(), prime_.end(), [](const Prime &x, const Prime &y) {
-            if (x.a != y.a) return x.a < y.a;
-            if (x.b != y.b) return x.b < y.b;
-            return x.indice < y.indice;
-        });
+        OrdinaPrime();
         // A run is gathered next to each other before its sort.
         struct Coda {
             Resto resto;
@@ -168,7 +166,7 @@ public:
         };
         for (auto i = prime_.begin(); i != prime_.end();) {
             auto fine = std::next(i);
-            while (fine != prime_.end() && fine->a == i->a && fine->b == i->b) ++fine;
+            while (fine != prime_.end() && fine->a == i->a) ++fine;
             if (fine - i > 1) {
                 coda.clear();
                 for (auto j = i; j != fine; ++j) coda.push_back({resto_[j->indice], j->indice});
@@ -185,10 +183,30 @@ public:
 
 private:
     struct Prime {
-        quint64 a, b;
+        quint64 a;
         quint32 indice;
     };
-    using Resto = std::array<quint64, kParole - 2>;
+    using Resto = std::array<quint64, kParole - 1>;
+
+    // prime_ by `a`, stable: eight counting passes, one per byte, the lowest
+    // first; a byte that is the same in every word needs no pass.
+    void OrdinaPrime()
+    {
+        const size_t n = prime_.size();
+        std::vector<std::array<quint32, 256>> conte(8);
+        for (auto &c : conte) c.fill(0);
+        for (const Prime &p : prime_)
+            for (int k = 0; k < 8; ++k) ++conte[size_t(k)][(p.a >> (8 * k)) & 0xFF];
+        std::vector<Prime> altro(n);
+        for (int k = 0; k < 8; ++k) {
+            std::array<quint32, 256> &c = conte[size_t(k)];
+            if (std::find(c.begin(), c.end(), quint32(n)) != c.end()) continue;
+            quint32 inizio = 0;
+            for (quint32 &v : c) inizio += std::exchange(v, inizio);
+            for (const Prime &p : prime_) altro[c[(p.a >> (8 * k)) & 0xFF]++] = p;
+            prime_.swap(altro);
+        }
+    }
     std::vector<Prime> prime_;
     std::vector<Resto> resto_;
 };
