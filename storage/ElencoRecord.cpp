@@ -128,10 +128,10 @@ bool RigaPrima(const QString &x, const QString &y)
 }
 
 // The keys of the lines of a list, taken in list order. The sort runs in
-// two rounds: the whole list on the first word, byte by byte from the last
-// (each pass keeps the order of the one before, so equal words keep list
-// order), then each run equal in it on the rest, gathered so that it stays
-// in the cache.
+// two rounds: the whole list on the first word, by counting passes over its
+// bytes, the lowest first (each pass keeps the order of the one before, so
+// equal words keep list order); then each run equal in it on the rest,
+// gathered so that it stays in the cache.
 class Chiavi
 {
 public:

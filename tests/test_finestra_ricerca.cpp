@@ -11,9 +11,11 @@
 #include "storage/TArchivio.h"
 #include "ui/ScrittoriCliente.h"
 #include "ui/Stile.h"
+#include "ui/TfrmGuida.h"
 #include "test_output_risposte.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
@@ -378,12 +380,27 @@ void TestFinestraRicerca::senzaFiltri()
     d.modelloStampa = ModelloRiepilogoDati();
     d.file = FileProva();
     d.scegli = [](const char *r) { return RigaProva(r).endsWith("Roma"); };
+    d.guida = {QStringLiteral("Guida delle prove"), {QStringLiteral("Primo."), QStringLiteral("Secondo.")}};
     TFinestraRicerca w(nullptr, d);
     QVERIFY(!w.panAvvio && !w.lblMemory && !w.lblTrovate);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(RigheLista(w.lstRecords->model()), QStringList({"Carla    | Roma", "zeta     | Roma"}));
     QCOMPARE(QApplication::focusWidget(), w.txtTrova);
+
+    // F1: the window's help page.
+    RisposteInOrdine risposte;
+    QString titolo, testo;
+    risposte.altra = [&](QWidget *finestra) {
+        if (auto *g = qobject_cast<TfrmGuida *>(finestra)) {
+            titolo = g->lblTitolo->text();
+            testo = g->txtGuida->toPlainText();
+        }
+        finestra->close();
+    };
+    QTest::keyClick(w.txtTrova, Qt::Key_F1);
+    QCOMPARE(titolo, QString("Guida delle prove"));
+    QCOMPARE(testo, QString("Primo.\n\nSecondo."));
 }
 
 void TestFinestraRicerca::trovaEStampa()
