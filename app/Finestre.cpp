@@ -65,6 +65,10 @@ void CreaFinestre()
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
 
+    // What a client chosen in the client search fills in, by mode word; each
+    // app registers its own writers (ui/ScrittoriCliente.h).
+    RegistraScrittoriClienti();
+
     // The shell as the windows see it.
     TNavigazione nav;
     nav.mostraHub = [] {

@@ -1,11 +1,12 @@
 #include "clients/ListaClienti.h"
 
 #include "storage/ShortText.h"
-#include "storage/TArchivio.h"
-#include "storage/Testo.h"
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -40,14 +41,38 @@ Testo Campo(const char *record, C::Campo c)
     return {p + a, b - a};
 }
 
+// Widens n bytes below 0x80 to UTF-16.
+void Allarga(char16_t *o, const unsigned char *p, int n)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (; i < n; ++i) o[i] = p[i];
+}
+
 // Writes a field's text; with a width, padded with blanks and cut to it.
-// Windows-1252 has one UTF-16 unit per byte, so widths count bytes.
+// Windows-1252 has one UTF-16 unit per byte, so widths count bytes; plain
+// ASCII, the usual text, is widened as it is.
 void Scrivi(QChar *&out, Testo t, int larghezza = -1)
 {
-    const auto &tab = Tabella1252();
     const int n = larghezza < 0 ? t.len : std::min(t.len, larghezza);
-    for (int i = 0; i < n; ++i) *out++ = QChar(tab[t.p[i]]);
-    for (int i = n; i < larghezza; ++i) *out++ = QLatin1Char(' ');
+    char16_t *o = reinterpret_cast<char16_t *>(out);
+    unsigned char tutti = 0;
+    for (int i = 0; i < n; ++i) tutti |= t.p[i];
+    if (tutti < 0x80) {
+        Allarga(o, t.p, n);
+    } else {
+        const auto &tab = Tabella1252();
+        for (int i = 0; i < n; ++i) o[i] = tab[t.p[i]];
+    }
+    std::fill(o + n, o + std::max(n, larghezza), u' ');
+    out += std::max(n, larghezza);
 }
 
 void Scrivi(QChar *&out, const char *separatore)
@@ -90,22 +115,17 @@ const std::array<CampoFiltro, 10> kFiltriClienti = {{
     {"txtNote", "Note:", C::Note},
 }};
 
-FiltriClienti::FiltriClienti(const QStringList &testi)
+const std::vector<CampoGrezzo> &CampiFiltriClienti()
 {
-    for (size_t i = 0; i < filtri_.size(); ++i) {
-        filtri_[i] = FiltroBytes(testi.value(qsizetype(i)));
-        if (filtri_[i].Attivo()) attivi_.push_back(int(i));
-    }
+    static const std::vector<CampoGrezzo> campi = [] {
+        std::vector<CampoGrezzo> v;
+        for (const CampoFiltro &f : kFiltriClienti) v.push_back({TSchedaCliente::Offset[f.campo], C::N[f.campo]});
+        return v;
+    }();
+    return campi;
 }
 
-bool FiltriClienti::Corrisponde(const char *record) const
-{
-    for (int i : attivi_) {
-        const C::Campo c = kFiltriClienti[size_t(i)].campo;
-        if (!filtri_[size_t(i)].Corrisponde(TSchedaCliente::Raw(record, c), C::N[c])) return false;
-    }
-    return true;
-}
+FiltriClienti::FiltriClienti(const QStringList &testi) : FiltriRecord(testi, CampiFiltriClienti()) {}
 
 bool DaRicontattare(const char *record)
 {
@@ -113,63 +133,16 @@ bool DaRicontattare(const char *record)
     return t.len == 2 && t.p[0] == 'S' && t.p[1] == 0xEC; // "Sì"
 }
 
-namespace {
-
-// x < y comparing code units with a-z folded to A-Z. Lines of one list share
-// long prefixes, so equal stretches are skipped four code units at a time.
-bool PrimaDi(const QString &x, const QString &y)
+FileElenco FileClienti(UltimaColonna ultima)
 {
-    const char16_t *p = reinterpret_cast<const char16_t *>(x.constData());
-    const char16_t *q = reinterpret_cast<const char16_t *>(y.constData());
-    const qsizetype n = std::min(x.size(), y.size());
-    auto su = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
-    qsizetype i = 0;
-    while (i < n) {
-        for (quint64 a, b; i + 4 <= n; i += 4) {
-            std::memcpy(&a, p + i, 8);
-            std::memcpy(&b, q + i, 8);
-            if (a != b) break;
-        }
-        for (const qsizetype fine = std::min(n, i + 4); i < fine; ++i) {
-            if (p[i] == q[i]) continue;
-            const char16_t a = su(p[i]), b = su(q[i]);
-            if (a != b) return a < b;
-        }
-    }
-    return x.size() < y.size();
-}
-
-} // namespace
-
-void OrdinaRighe(QStringList &righe)
-{
-    std::stable_sort(righe.begin(), righe.end(), PrimaDi);
-}
-
-QString TestoTrovate(qsizetype n)
-{
-    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(n);
+    return {QString::fromLatin1(C::NomeFile), TSchedaCliente::Dimensione,
+            [ultima](const char *record) { return RigaCliente(record, ultima); }};
 }
 
 ElencoLetto LeggiElencoClienti(const std::function<bool(const char *record)> &scegli, UltimaColonna ultima,
                                const AvanzamentoLettura &avanzamento)
 {
-    ElencoLetto elenco;
-    try {
-        TArchivio a;
-        a.Open(QString::fromLatin1(C::NomeFile), TSchedaCliente::Dimensione);
-        const qint64 totale = avanzamento ? a.Count() : 0;
-        a.ForEach([&](const char *record, qint64 posizione) {
-            if (scegli(record)) elenco.righe.append(RigaCliente(record, ultima));
-            if (avanzamento && (posizione & 511) == 0) avanzamento(posizione, totale);
-            return true;
-        });
-        a.Close();
-    } catch (const std::exception &) {
-        elenco.errore = true;
-    }
-    OrdinaRighe(elenco.righe);
-    return elenco;
+    return LeggiElenco(FileClienti(ultima), scegli, true, avanzamento);
 }
 
 ElencoLetto CercaClienti(const FiltriClienti &filtri, const AvanzamentoLettura &avanzamento)
@@ -186,19 +159,9 @@ ElencoLetto ClientiDaRicontattare(const AvanzamentoLettura &avanzamento)
 int RichiamaCliente(const QString &riga, UltimaColonna ultima,
                     const std::function<void(const TSchedaCliente &r, qint64 posizione)> &carica)
 {
-    const QString voluta = Trim(riga);
-    int uguali = 0;
     TSchedaCliente r;
-    TArchivio a;
-    a.Open(QString::fromLatin1(C::NomeFile), TSchedaCliente::Dimensione);
-    a.ForEach([&](const char *record, qint64 posizione) {
-        if (Trim(RigaCliente(record, ultima)) == voluta) {
-            std::memcpy(r.Buffer(), record, TSchedaCliente::Dimensione);
-            ++uguali;
-            carica(r, posizione);
-        }
-        return true;
+    return RichiamaRecord(FileClienti(ultima), riga, [&](const char *record, qint64 posizione) {
+        std::memcpy(r.Buffer(), record, TSchedaCliente::Dimensione);
+        carica(r, posizione);
     });
-    a.Close();
-    return uguali;
 }

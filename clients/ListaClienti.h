@@ -2,8 +2,9 @@
 // The client lists of the search window and of the recontact list, as plain
 // functions: the list line of a client card, the ten search filters, reading
 // "Contatti.pro" into a sorted list, and matching a chosen line back to its
-// card. The windows (TfrmTrovaClienti, TfrmRicontatta) only show the result.
-#include "storage/Filtri.h"
+// card, all through the record-file lists of storage/ElencoRecord.h. The
+// windows (TfrmTrovaClienti, TfrmRicontatta) only show the result.
+#include "storage/ElencoRecord.h"
 #include "storage/Schede.h"
 
 #include <QStringList>
@@ -36,40 +37,21 @@ extern const std::array<CampoFiltro, 10> kFiltriClienti;
 // The ten filters of one search. A filter takes part when its text is not
 // blank; it matches when its text, not trimmed, occurs in its field, both
 // folded to lower case (A-Z only). Matching works on the raw record bytes.
-class FiltriClienti
+class FiltriClienti : public FiltriRecord
 {
 public:
     // `testi` in the order of kFiltriClienti (missing texts count as empty).
     explicit FiltriClienti(const QStringList &testi);
-    // How many filters take part (the search window's lblConta).
-    int Attivi() const { return int(attivi_.size()); }
-    bool Corrisponde(const char *record) const;
-
-private:
-    std::array<FiltroBytes, 10> filtri_;
-    std::vector<int> attivi_;
 };
+
+// Where the filters of kFiltriClienti look in a raw client record, in order.
+const std::vector<CampoGrezzo> &CampiFiltriClienti();
 
 // True when the record's Ricontatta, trimmed, is exactly "Sì".
 bool DaRicontattare(const char *record);
 
-// Sorts list lines as the result lists keep them: by the whole text,
-// ignoring the case of a-z (compared as A-Z); lines equal that way keep
-// their file order.
-void OrdinaRighe(QStringList &righe);
-
-// "Il presente riepilogo contiene N schede."
-QString TestoTrovate(qsizetype n);
-
-// Progress of a long read: records read so far and records in the file.
-using AvanzamentoLettura = std::function<void(qint64 letti, qint64 totale)>;
-
-// A list read from "Contatti.pro": the lines, sorted. When the file failed
-// (`errore`), the lines are those of the records read before the failure.
-struct ElencoLetto {
-    QStringList righe;
-    bool errore = false;
-};
+// "Contatti.pro" with the list line that ends with `ultima`.
+FileElenco FileClienti(UltimaColonna ultima);
 
 // Reads "Contatti.pro" (created empty if missing) in file order and lists
 // the line of every record `scegli` accepts; `avanzamento` is called now and then.

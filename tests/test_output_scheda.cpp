@@ -187,8 +187,10 @@ void TestOutputScheda::pdf()
     RisposteInOrdine r({risposta});
     QVERIFY(PdfModulo(nullptr, "repScheda", TestiMemo(kVoci, testi, "txtCalce", Adesso()), "Chiamata.pdf",
                       "Scheda chiamata"));
-    QCOMPARE(r.Testi(), QStringList({QString::fromUtf8("L'esportazione della scheda in PDF è terminata con "
-                                                       "successo.\r\n\r\nSi vuole aprire il file?")}));
+    QCOMPARE(r.Testi(), QStringList({"L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                                     "Il file è stato salvato in:\r\n"
+                                         + QDir::toNativeSeparators(CartellaProgramma() + "Chiamata.pdf")
+                                         + "\r\n\r\nSi vuole aprire il file?"}));
     QCOMPARE(r.Box()[0].bottoni, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(desktop_->File(), aperto ? QStringList{path} : QStringList());
     QFile f(path);
