@@ -238,7 +238,9 @@ void OrdinaRighe(QStringList &righe)
 
 QString TestoTrovate(qsizetype n)
 {
-    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(n);
+    // One card is "1 scheda", not "1 schede".
+    return n == 1 ? QStringLiteral("Il presente riepilogo contiene 1 scheda.")
+                  : QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(n);
 }
 
 // ----------------------------------------------------------- reading

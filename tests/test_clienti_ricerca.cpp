@@ -315,7 +315,8 @@ void TestClientiRicerca::ricerca()
 
     QCOMPARE(w.lblConta->text(), QString::number(conta));
     QCOMPARE(Nomi(w.lstRecords->model()), attesi);
-    QCOMPARE(w.lblTrovate->text(), QString("Il presente riepilogo contiene %1 schede.").arg(attesi.size()));
+    QCOMPARE(w.lblTrovate->text(), attesi.size() == 1 ? QString("Il presente riepilogo contiene 1 scheda.")
+                                                       : QString("Il presente riepilogo contiene %1 schede.").arg(attesi.size()));
     QVERIFY(w.panContainer->isVisible());
     QVERIFY(!w.panAvvio->isVisible());
     QVERIFY(w.txtTrova->text().isEmpty());

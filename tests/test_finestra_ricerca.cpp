@@ -123,6 +123,8 @@ private slots:
     void ordinamento();
     void ordinamentoCasuale();
     void elencoERichiamo();
+    void testoTrovate_data();
+    void testoTrovate();
     void filtri_data();
     void filtri();
     void catenaInvio();
@@ -272,6 +274,24 @@ void TestFinestraRicerca::elencoERichiamo()
 
 // ------------------------------------------------------------ the window
 
+// The count under a result list, singular for one card.
+void TestFinestraRicerca::testoTrovate_data()
+{
+    QTest::addColumn<qint64>("n");
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("nessuna") << qint64(0) << "Il presente riepilogo contiene 0 schede.";
+    QTest::newRow("una") << qint64(1) << "Il presente riepilogo contiene 1 scheda.";
+    QTest::newRow("due") << qint64(2) << "Il presente riepilogo contiene 2 schede.";
+    QTest::newRow("molte, senza separatore") << qint64(200000) << "Il presente riepilogo contiene 200000 schede.";
+}
+
+void TestFinestraRicerca::testoTrovate()
+{
+    QFETCH(qint64, n);
+    QFETCH(QString, testo);
+    QCOMPARE(TestoTrovate(n), testo);
+}
+
 void TestFinestraRicerca::filtri_data()
 {
     QTest::addColumn<QStringList>("testi"); // txtCitta, txtNome, txtNota
@@ -310,7 +330,8 @@ void TestFinestraRicerca::filtri()
 
     QCOMPARE(w->lblConta->text(), conta);
     QCOMPARE(RigheLista(w->lstRecords->model()), righe);
-    QCOMPARE(w->lblTrovate->text(), QString("Il presente riepilogo contiene %1 schede.").arg(righe.size()));
+    QCOMPARE(w->lblTrovate->text(), righe.size() == 1 ? QString("Il presente riepilogo contiene 1 scheda.")
+                                                       : QString("Il presente riepilogo contiene %1 schede.").arg(righe.size()));
     QVERIFY(w->panContainer->isVisible());
     QVERIFY(!w->panAvvio->isVisible());
 }
