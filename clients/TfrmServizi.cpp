@@ -456,7 +456,7 @@ void TfrmAllegaExcel::btnSalvaClick()
 
 void TfrmAllegaExcel::btnStampaClick()
 {
-    StampaRiepilogo(*frxReport, TitoloStampaServizi(Cliente()), RigheLista(modello),
+    StampaRiepilogoLeggibile(*frxReport, TitoloStampaServizi(Cliente()), RigheLista(modello),
                     RigheFinaliStampaServizi(lblTotale->text()), this);
 }
 

@@ -21,3 +21,16 @@ void CompilaRiepilogo(TReport &frxReport, const QString &titolo, const QStringLi
 // Fills, prepares and prints (no preview). False when nothing was printed.
 bool StampaRiepilogo(TReport &frxReport, const QString &titolo, const QStringList &righe,
                      const QStringList &righeAggiuntive = {}, QWidget *parent = nullptr);
+
+// The list lines with the blank columns they all share squeezed to two
+// blanks: the columns still line up, the lines get as short as they can.
+QStringList ColonneCompatte(const QStringList &righe);
+// The font size (8 to 12 points) at which the longest of `righe` fills at
+// most `larghezza` report units in a fixed-pitch font.
+double PuntiPerLarghezza(const QStringList &righe, double larghezza);
+
+// Like StampaRiepilogo, for short lists read at arm's length (the services
+// of a client): the lines are compacted and printed in the largest font
+// that keeps the longest whole, up to 12 points.
+bool StampaRiepilogoLeggibile(TReport &frxReport, const QString &titolo, const QStringList &righe,
+                              const QStringList &righeAggiuntive = {}, QWidget *parent = nullptr);

@@ -102,6 +102,9 @@ private slots:
     void elencoStampato_data();
     void elencoStampato();
     void rigaLungaTagliata();
+    void colonneCompatte_data();
+    void colonneCompatte();
+    void elencoLeggibile();
     void preparaScartaIlRisultatoPrecedente();
     void avanzamentoSuPreparazioneLunga();
     void anteprima();
@@ -274,6 +277,58 @@ void TestReport::rigaLungaTagliata()
     QVERIFY(!testo.contains("FINE"));
     QCOMPARE(righe.value(i + 1).trimmed(), QString("dopo"));
     QCOMPARE(righe.value(i - 1).trimmed(), QString("prima"));
+}
+
+void TestReport::colonneCompatte_data()
+{
+    QTest::addColumn<QStringList>("righe");
+    QTest::addColumn<QStringList>("compatte");
+    QTest::newRow("colonne allineate") << QStringList{"A:  x        B: 1", "A:  yyyy     B: 22"}
+                                       << QStringList{"A:  x     B: 1", "A:  yyyy  B: 22"};
+    QTest::newRow("blank di una riga sola restano") << QStringList{"ab    cd", "abxxxxcd"}
+                                                    << QStringList{"ab    cd", "abxxxxcd"};
+    QTest::newRow("righe di lunghezze diverse") << QStringList{"a     b", "a"} << QStringList{"a  b", "a"};
+    QTest::newRow("lista vuota") << QStringList{} << QStringList{};
+}
+
+void TestReport::colonneCompatte()
+{
+    QFETCH(QStringList, righe);
+    QFETCH(QStringList, compatte);
+    QCOMPARE(ColonneCompatte(righe), compatte);
+}
+
+// A short list printed to be read at arm's length: every value whole, in a
+// larger font than the plain list.
+void TestReport::elencoLeggibile()
+{
+    const QStringList righe = {
+        "Data: 09/03/2024   Ora: 10:00   Servizi: Consulenza fiscale" + QString(40, ' ') + "  Agente: Rossi"
+            + QString(23, ' ') + "  Costo: € 120,50",
+        "Data: 10/03/2024   Ora: 16:30   Servizi: Perizia         " + QString(42, ' ') + "  Agente: Bianchi"
+            + QString(21, ' ') + "  Costo: € 79,50",
+    };
+    auto altezza = [](const QString &pdf, const QString &parola) {
+        const QString xml = Esegui("pdftotext", {"-bbox", pdf, "-"});
+        const auto m = QRegularExpression("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">"
+                                          + QRegularExpression::escape(parola) + "<")
+                           .match(xml);
+        return m.hasMatch() ? m.captured(2).toDouble() - m.captured(1).toDouble() : 0.0;
+    };
+    const QString semplice = Pdf("semplice.pdf"), leggibile = Pdf("leggibile.pdf");
+    ImpostaStampaSuPdf(semplice);
+    TReport a(ModelloRiepilogoDati());
+    QVERIFY(StampaRiepilogo(a, "Servizi", righe, {"TOTALE IMPORTI:    € 200,00"}));
+    ImpostaStampaSuPdf(leggibile);
+    TReport b(ModelloRiepilogoDati());
+    QVERIFY(StampaRiepilogoLeggibile(b, "Servizi", righe, {"TOTALE IMPORTI:    € 200,00"}));
+    ImpostaStampaSuPdf(QString());
+
+    const QString testo = TestoPdf(leggibile);
+    for (const QString &atteso : {"Consulenza fiscale", "Agente: Rossi", "€ 120,50", "€ 79,50", "TOTALE IMPORTI:"})
+        QVERIFY2(testo.contains(atteso), qPrintable(testo));
+    const double h8 = altezza(semplice, "Consulenza"), hl = altezza(leggibile, "Consulenza");
+    QVERIFY2(h8 > 0 && hl > 1.3 * h8, qPrintable(QString("%1 vs %2").arg(hl).arg(h8)));
 }
 
 void TestReport::preparaScartaIlRisultatoPrecedente()
