@@ -7,12 +7,14 @@ namespace {
 
 using C = LayoutCliente;
 
-// The fields of grid columns 1 to 25 (columns 3 and 6 add the province).
-constexpr C::Campo kCampi[25] = {
+// The fields of grid columns 1 to 28 (columns 3 and 6 add the province).
+// The postcode, sex and recontact flag close the row, so that an address
+// list made from the sheet is complete.
+constexpr C::Campo kCampi[28] = {
     C::Cliente,   C::DataNasc,   C::ComuneNasc, C::Recapito,   C::IndirizzoRes, C::ComuneRes, C::Estremi,
     C::TelCasa,   C::TelUff,     C::TelCel,     C::Fax,        C::Email,        C::CodFisc,   C::PartitaIva,
     C::Carta,     C::ScadeCarta, C::Iban,       C::Documento,  C::Occupazione,  C::Civile,    C::Titoli,
-    C::Prodotti,  C::Zona,       C::Questioni,  C::Note,
+    C::Prodotti,  C::Zona,       C::Questioni,  C::Note,       C::CapRes,       C::Sesso,     C::Ricontatta,
 };
 
 // Cells 1 to 25 of a card's row, appended to `riga`.
@@ -44,7 +46,7 @@ void RiempiGrigliaClienti(RigheGriglia &righe)
     archivio.ForEach([&](const char *record, qint64 posizione) {
         if (posizione > n) return false; // cards added meanwhile by another workstation
         QStringList &riga = righe[primo + posizione - 1];
-        riga.reserve(26);
+        riga.reserve(29);
         riga.append(QString::number(posizione));
         AggiungiCelle(riga, record);
         return true;
@@ -89,6 +91,9 @@ DescrizioneEsportazione TfrmExpClienti::Descrizione()
         {QStringLiteral("Zona"), 250, false},
         {QStringLiteral("Questioni in sospeso"), 300, true},
         {QStringLiteral("Note"), 350, true},
+        {QStringLiteral("CAP"), 100, false},
+        {QStringLiteral("Sesso"), 80, false},
+        {QStringLiteral("Da ricontattare"), 150, false},
     };
     d.intestazioni = {
         {QStringLiteral("Cognome e nome"), 250},
@@ -116,6 +121,9 @@ DescrizioneEsportazione TfrmExpClienti::Descrizione()
         {QStringLiteral("Zona"), 250},
         {QStringLiteral("Questioni in sospeso"), 300},
         {QStringLiteral("Note"), 300},
+        {QStringLiteral("CAP"), 120},
+        {QStringLiteral("Sesso"), 100},
+        {QStringLiteral("Da ricontattare"), 180},
     };
     d.guida.titolo = QStringLiteral("Esportazione archivio clienti in Excel");
     d.guida.paragrafi = {

@@ -45,7 +45,7 @@ const Finestra kClienti = {
      {"Codice fiscale", 250}, {"Partita IVA", 250}, {"Carta di credito n.", 300}, {"Scadenza", 150},
      {"IBAN", 300}, {"Estremi documento", 280}, {"Occupazione", 250}, {"Stato civile", 250},
      {"Titoli e qualifiche", 280}, {"Prodotti e servizi di interesse", 300}, {"Zona", 250},
-     {"Questioni in sospeso", 300}, {"Note", 300}},
+     {"Questioni in sospeso", 300}, {"Note", 300}, {"CAP", 120}, {"Sesso", 100}, {"Da ricontattare", 180}},
     {6, 14, 16, 17, 18, 19, 21, 24, 25},
     "Esportazione archivio clienti in Excel",
 };
@@ -203,7 +203,8 @@ std::unique_ptr<TfrmEsportazione> TestExportClienti::Crea(const QString &quale)
 }
 
 // One row per card in file order; town and province joined by one blank on
-// screen, trimmed in the file; flag and attachments left out.
+// screen, trimmed in the file; postcode, sex and recontact flag at the end;
+// attachments left out.
 void TestExportClienti::grigliaClienti()
 {
     Scrivi<TSchedaCliente>({Cliente(1), Cliente(2, ""), Cliente(3)});
@@ -211,7 +212,7 @@ void TestExportClienti::grigliaClienti()
     w.show();
     const RigheGriglia g = Griglia(w);
     QCOMPARE(g.size(), 3);
-    QCOMPARE(g[0].size(), 26);
+    QCOMPARE(g[0].size(), 29);
     QCOMPARE(g[0].mid(0, 4), QStringList({"1", "Rossi Mario 1", "01/02/1980", "Roma RM"}));
     QCOMPARE(g[1].mid(0, 4), QStringList({"2", "Rossi Mario 2", "02/02/1980", "Roma "}));
     QCOMPARE(g[2][0], QString("3"));
@@ -221,7 +222,7 @@ void TestExportClienti::grigliaClienti()
     QStringList tutte;
     for (const QStringList &riga : g) tutte += riga;
     QVERIFY(!tutte.contains("contratto.pdf"));
-    QVERIFY(!tutte.contains(QString::fromUtf8("Sì")));
+    QCOMPARE(g[0].mid(26), QStringList({"00184", "M", "Sì"}));
     QCOMPARE(w.grdRecords->model()->headerData(3, Qt::Horizontal).toString(),
              QString("Comune / Stato estero di nascita"));
 
