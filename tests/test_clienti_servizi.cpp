@@ -2,6 +2,7 @@
 // printing) and the attachments window, driven through their controls with
 // the real client card as owner, plus the plain rules behind them.
 #include "TestiAttesi.h"
+#include "Pdf.h"
 #include "Desktop.h"
 #include "Modali.h"
 #include "storage/Cartella.h"
@@ -108,14 +109,6 @@ void Compila(TfrmAllegaExcel &w, const VoceServizio &v)
 {
     const auto campi = w.CampiVoce();
     for (size_t c = 0; c < campi.size(); ++c) campi[c]->setText(v[c]);
-}
-
-QString TestoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Background colour inside a line edit, away from its text.
@@ -492,7 +485,7 @@ void TestServizi::stampa()
     ImpostaStampaSuPdf(QString());
     QVERIFY(box.testi().isEmpty());
 
-    const QStringList righe = TestoPdf(pdf).split(u'\n');
+    const QStringList righe = Pdf::Testo(pdf).split(u'\n');
     QVERIFY(!righe.isEmpty());
     auto indice = [&](const QRegularExpression &re) {
         for (int i = 0; i < righe.size(); ++i)

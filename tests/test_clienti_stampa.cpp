@@ -10,6 +10,7 @@
 #include "reports/repScheda.h"
 #include "test_output_risposte.h"
 #include "Desktop.h"
+#include "Pdf.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -69,33 +70,6 @@ TestiCliente CartaCompleta()
     t[C::Questioni] = "Pratica da chiudere";
     t[C::Note] = "Preferisce essere chiamato di mattina";
     return t;
-}
-
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The text of a PDF, one printed line per line, blanks between words squeezed.
-QStringList RighePdf(const QString &pdf)
-{
-    QStringList righe;
-    for (QString r : Esegui("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-        r = r.simplified();
-        if (!r.isEmpty()) righe << r;
-    }
-    return righe;
-}
-
-QString InfoPdf(const QString &pdf, const QString &campo)
-{
-    const auto m = QRegularExpression("^" + QRegularExpression::escape(campo) + ":\\s*(.*)$",
-                                      QRegularExpression::MultilineOption)
-                       .match(Esegui("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
 // The printed line of each row: label and value side by side.
@@ -252,12 +226,12 @@ void TestStampaScheda::pdf()
     QCOMPARE(r.Box().size(), 1);
 
     QVERIFY(LeggiFile(path).startsWith("%PDF"));
-    QCOMPARE(InfoPdf(path, "Pages"), QString("1"));
-    QVERIFY(InfoPdf(path, "Page size").contains("(A4)"));
-    QCOMPARE(InfoPdf(path, "Title"), QString("Scheda informativa"));
-    QCOMPARE(InfoPdf(path, "Subject"), QString("Scheda informativa"));
+    QCOMPARE(Pdf::Info(path, "Pages"), QString("1"));
+    QVERIFY(Pdf::Info(path, "Page size").contains("(A4)"));
+    QCOMPARE(Pdf::Info(path, "Title"), QString("Scheda informativa"));
+    QCOMPARE(Pdf::Info(path, "Subject"), QString("Scheda informativa"));
 
-    const QStringList righe = RighePdf(path);
+    const QStringList righe = Pdf::Righe(path);
     QVERIFY2(righe.contains("SCHEDA ANAGRAFICA CLIENTE"), qPrintable(righe.join('\n')));
     const QStringList attese = RigheAttese(t, UscitaScheda::Pdf);
     for (int i = 0; i < 23; ++i) QVERIFY2(righe.contains(attese[i]), qPrintable(attese[i] + "\n---\n" + righe.join('\n')));
@@ -326,7 +300,7 @@ void TestStampaScheda::stampa()
     StampaScheda(nullptr, t);
     QVERIFY(r.Box().isEmpty());
     QVERIFY(!QFile::exists(CartellaProgramma() + "Contatto.pdf"));
-    const QStringList righe = RighePdf(stampato);
+    const QStringList righe = Pdf::Righe(stampato);
     for (const QString &attesa : RigheAttese(t, UscitaScheda::Stampa))
         QVERIFY2(righe.contains(attesa), qPrintable(attesa + "\n---\n" + righe.join('\n')));
     QVERIFY(righe.contains("Zona: Centro storico"));
@@ -378,7 +352,7 @@ void TestStampaScheda::dallaScheda()
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils not installed");
     RisposteInOrdine r({QMessageBox::No});
     PdfScheda(&card);
-    const QStringList righe = RighePdf(CartellaProgramma() + "Contatto.pdf");
+    const QStringList righe = Pdf::Righe(CartellaProgramma() + "Contatto.pdf");
     for (const char *attesa : {"Cognome e nome: Bianchi Anna", "Comune di nascita: Napoli NA",
                                "Comune di residenza: Torino TO", "Note: Modificata e non salvata",
                                "Zona di appartenenza: Periferia"})

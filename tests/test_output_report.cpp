@@ -1,6 +1,7 @@
 // The report engine and the printed list, checked on real output: PDF files
 // read back with poppler's pdftotext, pdfinfo and pdffonts.
 #include "TestiAttesi.h"
+#include "Pdf.h"
 #include "storage/Cartella.h"
 #include "output/Anteprima.h"
 #include "output/Avanzamento.h"
@@ -49,35 +50,11 @@ const char *const kScheda = R"({
   "preview": {"buttons": ["print", "zoom", "fullscreen", "close"]}
 })";
 
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString TestoPdf(const QString &pdf, int pagina = 0)
-{
-    QStringList a;
-    if (pagina > 0) a << "-f" << QString::number(pagina) << "-l" << QString::number(pagina);
-    return Esegui("pdftotext", a << "-layout" << pdf << "-");
-}
-
-QString InfoPdf(const QString &pdf, const QString &campo)
-{
-    const QString info = Esegui("pdfinfo", {pdf});
-    const auto m = QRegularExpression("^" + QRegularExpression::escape(campo) + ":\\s*(.*)$",
-                                      QRegularExpression::MultilineOption)
-                       .match(info);
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
-}
-
 // "A4 verticale" / "A4 orizzontale" from pdfinfo's page size.
 QString Formato(const QString &pdf)
 {
-    const auto m = QRegularExpression("^([\\d.]+) x ([\\d.]+) pts \\(A4\\)$").match(InfoPdf(pdf, "Page size"));
-    if (!m.hasMatch()) return InfoPdf(pdf, "Page size");
+    const auto m = QRegularExpression("^([\\d.]+) x ([\\d.]+) pts \\(A4\\)$").match(Pdf::Info(pdf, "Page size"));
+    if (!m.hasMatch()) return Pdf::Info(pdf, "Page size");
     return m.captured(1).toDouble() < m.captured(2).toDouble() ? "A4 verticale" : "A4 orizzontale";
 }
 
@@ -164,25 +141,25 @@ void TestReport::schedaEsportataInPdf()
     pdf.creator = "Pratovia";
     QVERIFY(rep.EsportaPdf(pdf));
 
-    const QString testo = TestoPdf(pdf.fileName);
+    const QString testo = Pdf::Testo(pdf.fileName);
     QVERIFY2(testo.contains("SCHEDA ANAGRAFICA CLIENTE"), qPrintable(testo));
     QVERIFY(testo.contains("Etichetta fissa:"));
     QVERIFY(testo.contains("Rossi Mario"));
     QVERIFY(testo.contains("Nota con [DATE] & <b>testo</b>"));
     QVERIFY(testo.contains("Stampa del 05/03/2024"));
     QVERIFY(!testo.contains("Titolo Scheda"));
-    QCOMPARE(InfoPdf(pdf.fileName, "Title"), pdf.title);
-    QCOMPARE(InfoPdf(pdf.fileName, "Subject"), pdf.subject);
-    QCOMPARE(InfoPdf(pdf.fileName, "Author"), pdf.author);
-    QCOMPARE(InfoPdf(pdf.fileName, "Creator"), pdf.creator);
-    QCOMPARE(InfoPdf(pdf.fileName, "Pages"), QString("1"));
+    QCOMPARE(Pdf::Info(pdf.fileName, "Title"), pdf.title);
+    QCOMPARE(Pdf::Info(pdf.fileName, "Subject"), pdf.subject);
+    QCOMPARE(Pdf::Info(pdf.fileName, "Author"), pdf.author);
+    QCOMPARE(Pdf::Info(pdf.fileName, "Creator"), pdf.creator);
+    QCOMPARE(Pdf::Info(pdf.fileName, "Pages"), QString("1"));
     QCOMPARE(Formato(pdf.fileName), formato);
 
     // Exporting again replaces the file.
     rep.TrovaMemo("txtCampo01")->ImpostaTesto("Bianchi Anna");
     rep.Prepara();
     QVERIFY(rep.EsportaPdf(pdf));
-    const QString nuovo = TestoPdf(pdf.fileName);
+    const QString nuovo = Pdf::Testo(pdf.fileName);
     QVERIFY(nuovo.contains("Bianchi Anna"));
     QVERIFY(!nuovo.contains("Rossi Mario"));
 }
@@ -219,16 +196,16 @@ void TestReport::elencoStampato()
     QVERIFY(StampaRiepilogo(frxReport, titolo, Elenco(righe), aggiuntive));
     QVERIFY(QFile::exists(pdf));
 
-    const int pagine = InfoPdf(pdf, "Pages").toInt();
+    const int pagine = Pdf::Info(pdf, "Pages").toInt();
     QCOMPARE(pagine, frxReport.PagineCount());
     QVERIFY2(pagine >= pagineMinime, qPrintable(QString::number(pagine)));
     QCOMPARE(Formato(pdf), QString("A4 orizzontale"));
-    QCOMPARE(InfoPdf(pdf, "Title"), QString("Riepilogo dati"));
+    QCOMPARE(Pdf::Info(pdf, "Title"), QString("Riepilogo dati"));
 
     const QString piede = "Stampa eseguita in data 05/03/2024";
     qsizetype prossima = 0; // index in `corpo` of the next line expected
     for (int p = 1; p <= pagine; ++p) {
-        const QString testo = TestoPdf(pdf, p);
+        const QString testo = Pdf::Testo(pdf, p);
         QCOMPARE(testo.count(titolo), p == 1 ? 1 : 0);
         QCOMPARE(testo.count(piede), p == pagine ? 1 : 0);
         for (const QString &riga : testo.split(u'\n')) {
@@ -249,7 +226,7 @@ void TestReport::elencoStampato()
 
     // The body is in a fixed-pitch font, so the columns line up on paper.
     if (!QStandardPaths::findExecutable("pdffonts").isEmpty() && !corpo.isEmpty()) {
-        const QString fonts = Esegui("pdffonts", {pdf});
+        const QString fonts = Pdf::Esegui("pdffonts", {pdf});
         QVERIFY2(fonts.contains("LiberationMono") || fonts.contains("CourierNew") || fonts.contains("Courier New"),
                  qPrintable(fonts));
     }
@@ -265,7 +242,7 @@ void TestReport::rigaLungaTagliata()
     lunga += "FINE";
     QVERIFY(StampaRiepilogo(frxReport, "Titolo", {"prima", lunga, "dopo"}));
 
-    const QString testo = TestoPdf(pdf);
+    const QString testo = Pdf::Testo(pdf);
     const QStringList righe = testo.split(u'\n', Qt::SkipEmptyParts);
     const qsizetype i = righe.indexOf(QRegularExpression("^\\s*C001 .*"));
     QVERIFY2(i >= 0, qPrintable(testo));
@@ -309,7 +286,7 @@ void TestReport::elencoLeggibile()
             + QString(21, ' ') + "  Costo: € 79,50",
     };
     auto altezza = [](const QString &pdf, const QString &parola) {
-        const QString xml = Esegui("pdftotext", {"-bbox", pdf, "-"});
+        const QString xml = Pdf::Esegui("pdftotext", {"-bbox", pdf, "-"});
         const auto m = QRegularExpression("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">"
                                           + QRegularExpression::escape(parola) + "<")
                            .match(xml);
@@ -324,7 +301,7 @@ void TestReport::elencoLeggibile()
     QVERIFY(StampaRiepilogoLeggibile(b, "Servizi", righe, {"TOTALE IMPORTI:    € 200,00"}));
     ImpostaStampaSuPdf(QString());
 
-    const QString testo = TestoPdf(leggibile);
+    const QString testo = Pdf::Testo(leggibile);
     for (const QString &atteso : {"Consulenza fiscale", "Agente: Rossi", "€ 120,50", "€ 79,50", "TOTALE IMPORTI:"})
         QVERIFY2(testo.contains(atteso), qPrintable(testo));
     const double h8 = altezza(semplice, "Consulenza"), hl = altezza(leggibile, "Consulenza");

@@ -2,6 +2,7 @@
 // and a small second mapping (a call-like card on the client template)
 // printed and saved as PDF, read back with poppler.
 #include "Desktop.h"
+#include "Pdf.h"
 #include "storage/Cartella.h"
 #include "output/ModelliReport.h"
 #include "output/Report.h"
@@ -41,32 +42,6 @@ const std::vector<VoceScheda> kVoci = {
     {"titCampo03", "Oggetto:"},
     {"txtCampo03", "", {Oggetto}},
 };
-
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QStringList RighePdf(const QString &pdf)
-{
-    QStringList righe;
-    for (QString r : Esegui("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-        r = r.simplified();
-        if (!r.isEmpty()) righe << r;
-    }
-    return righe;
-}
-
-QString InfoPdf(const QString &pdf, const QString &campo)
-{
-    const auto m = QRegularExpression("^" + QRegularExpression::escape(campo) + ":\\s*(.*)$",
-                                      QRegularExpression::MultilineOption)
-                       .match(Esegui("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
-}
 
 const QDateTime kMomento(QDate(2024, 3, 5), QTime(9, 7, 30));
 
@@ -198,9 +173,9 @@ void TestOutputScheda::pdf()
     QVERIFY(f.readAll().startsWith("%PDF"));
 
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils not installed");
-    QCOMPARE(InfoPdf(path, "Title"), QString("Scheda chiamata"));
-    QCOMPARE(InfoPdf(path, "Subject"), QString("Scheda chiamata"));
-    const QStringList righe = RighePdf(path);
+    QCOMPARE(Pdf::Info(path, "Title"), QString("Scheda chiamata"));
+    QCOMPARE(Pdf::Info(path, "Subject"), QString("Scheda chiamata"));
+    const QStringList righe = Pdf::Righe(path);
     for (const char *attesa : {"SCHEDA DI PROVA", "Data chiamata: 05 Marzo 2024", "Ora chiamata: :30",
                                "Oggetto: Preventivo", "Stampa eseguita in data 05/03/2024 alle ore 09:07:30"})
         QVERIFY2(righe.contains(attesa), qPrintable(QString(attesa) + "\n---\n" + righe.join('\n')));
@@ -216,7 +191,7 @@ void TestOutputScheda::stampa()
     QVERIFY(StampaModulo(nullptr, "repScheda",
                          TestiMemo(kVoci, Testi({{Oggetto, "Reclamo"}}), "txtCalce", Adesso())));
     QVERIFY(r.Box().isEmpty());
-    const QStringList righe = RighePdf(stampato);
+    const QStringList righe = Pdf::Righe(stampato);
     QVERIFY2(righe.contains("Oggetto: Reclamo"), qPrintable(righe.join('\n')));
     QVERIFY2(righe.contains("SCHEDA DI PROVA"), qPrintable(righe.join('\n')));
 }
