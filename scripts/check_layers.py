@@ -129,14 +129,33 @@ def circle_faults(includes):
                     comps.append(sorted(comp))
     faults = []
     for comp in comps:
-        members = set(comp)
-        lines = []
-        for u in comp:
-            for v, where in sorted(edges[u].items()):
-                if v in members:
-                    lines.append(f"  {where}: {u} -> {v}")
-        faults.append(f"include circle among {len(comp)} units: " + ", ".join(comp) + "\n" + "\n".join(lines))
+        faults.append(f"include circle among {len(comp)} units: " + ", ".join(comp) + "\n" +
+                      "\n".join(f"  {where}: {u} -> {v}" for u, v, where in one_cycle(comp, edges)))
     return faults
+
+
+def one_cycle(comp, edges):
+    """The shortest circle through the first unit of a component, as edges."""
+    members = set(comp)
+    start = comp[0]
+    came_from = {}
+    queue = [start]
+    while queue:
+        node = queue.pop(0)
+        for nxt, where in sorted(edges[node].items()):
+            if nxt not in members:
+                continue
+            if nxt == start:
+                path = [(node, nxt, where)]
+                while node != start:
+                    prev, w = came_from[node]
+                    path.append((prev, node, w))
+                    node = prev
+                return list(reversed(path))
+            if nxt not in came_from:
+                came_from[nxt] = (node, where)
+                queue.append(nxt)
+    return []
 
 
 def main():
