@@ -1,6 +1,7 @@
 #include "app/Finestre.h"
 
 #include "storage/Formati.h"
+#include "ui/Kit.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "ui/TfrmGuida.h"
@@ -72,7 +73,7 @@ void CreaFinestre()
     // The shell as the windows see it.
     TNavigazione nav;
     nav.mostraHub = [] {
-        if (QWidget *hub = App().hub()) hub->showMaximized();
+        if (QWidget *hub = App().hub()) Stile::MostraIngrandita(hub);
     };
     nav.mostraAccesso = [] {
         if (auto *login = App().frmPassword) login->RitornaDalCambio();

@@ -207,7 +207,7 @@ void TfrmAvvio::ApriApp(int n)
     QWidget *finestra = Applicazione(n);
     if (!finestra) return;
     m_schede[n - 1]->ImpostaEvidenziata(false);
-    finestra->showMaximized();
+    Stile::MostraIngrandita(finestra);
     hide();
 }
 

@@ -107,6 +107,13 @@ void Centra(QWidget *finestra, const QWidget *riferimento)
     finestra->move(area.center() - QPoint(cornice.width() / 2, cornice.height() / 2));
 }
 
+void MostraIngrandita(QWidget *finestra)
+{
+    QScreen *schermo = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
+    if (schermo) finestra->setGeometry(schermo->availableGeometry());
+    finestra->showMaximized();
+}
+
 void Principale(QPushButton *pulsante)
 {
     pulsante->setProperty("principale", true);

@@ -25,6 +25,10 @@ enum class Stato { Normale, Sopra, Premuta, Disabilitata };
 void ImpostaDialogo(QWidget *finestra, QSize dimensione);
 // Centres a top-level window on `riferimento` (or on its screen when null).
 void Centra(QWidget *finestra, const QWidget *riferimento = nullptr);
+// Shows a window maximised. It is first laid over the screen's free area, so
+// that it fills the screen even where nothing maximises it (no window
+// manager, a remote desktop) and is never larger than the screen.
+void MostraIngrandita(QWidget *finestra);
 // Marks a push button as the main action of its window (filled accent).
 void Principale(QPushButton *pulsante);
 
