@@ -1,7 +1,10 @@
 #include "calls/ListaChiamate.h"
 
 #include "storage/Formati.h"
+#include "storage/ShortText.h"
 #include "storage/TArchivio.h"
+
+#include <cstring>
 
 const char *const kModelloChiamata = "repDocumento";
 
@@ -9,10 +12,35 @@ namespace {
 
 using K = LayoutChiamata;
 
-// A trimmed field padded with blanks or cut to `n` characters.
-QString Colonna(const char *record, K::Campo c, int n)
+// The bytes of a field without its leading and trailing blanks and control
+// characters: the same text Read gives once decoded, as Windows-1252 maps
+// each byte to one character and the bytes 0-32 to the characters 0-32.
+struct Rifilato {
+    const unsigned char *p;
+    int n;
+};
+
+Rifilato Rifila(const char *record, K::Campo c)
 {
-    return TSchedaChiamata::Leggi(record, c).leftJustified(n, u' ', true);
+    const char *campo = TSchedaChiamata::Raw(record, c);
+    int len = static_cast<unsigned char>(campo[0]);
+    if (len > TSchedaChiamata::N(c)) len = TSchedaChiamata::N(c);
+    const auto *p = reinterpret_cast<const unsigned char *>(campo + 1);
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    return {p + a, b - a};
+}
+
+// Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
+// cut to that many characters; decoded straight into the line, as a search
+// may build hundreds of thousands of them.
+void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
+{
+    const Rifilato t = Rifila(record, c);
+    const int n = larghezza >= 0 && t.n > larghezza ? larghezza : t.n;
+    for (int i = 0; i < n; ++i) riga.append(QChar(ShortText::FromCp1252(t.p[i])));
+    for (int i = n; i < larghezza; ++i) riga.append(u' ');
 }
 
 // The fields of grid columns 1 to 15.
@@ -44,13 +72,19 @@ FileElenco FileChiamate()
 QString RigaElencoChiamata(const char *record)
 {
     QString riga;
-    riga.reserve(180);
-    riga += QLatin1String("Data: ") + Colonna(record, K::DataRit, 10);
-    riga += QLatin1String("  Ora: ") + Colonna(record, K::OraRit, 5);
-    riga += QLatin1String("  Oggetto: ") + Colonna(record, K::Oggetto, 30);
-    riga += QLatin1String("  Cliente: ") + Colonna(record, K::Cliente, 30);
-    riga += QLatin1String("  CF: ") + Colonna(record, K::CodFisc, 16);
-    riga += QLatin1String("  Cel. ") + TSchedaChiamata::Leggi(record, K::TelCel);
+    riga.reserve(139 + TSchedaChiamata::N(K::TelCel));
+    riga.append(QLatin1String("Data: "));
+    Aggiungi(riga, record, K::DataRit, 10);
+    riga.append(QLatin1String("  Ora: "));
+    Aggiungi(riga, record, K::OraRit, 5);
+    riga.append(QLatin1String("  Oggetto: "));
+    Aggiungi(riga, record, K::Oggetto, 30);
+    riga.append(QLatin1String("  Cliente: "));
+    Aggiungi(riga, record, K::Cliente, 30);
+    riga.append(QLatin1String("  CF: "));
+    Aggiungi(riga, record, K::CodFisc, 16);
+    riga.append(QLatin1String("  Cel. "));
+    Aggiungi(riga, record, K::TelCel);
     return riga;
 }
 
@@ -96,12 +130,13 @@ QVector<IntestazioneExcel> IntestazioniChiamate()
     };
 }
 
-void RiempiChiamate(RigheGriglia &righe, const std::function<bool(const QString &dataRit)> &scegli)
+void RiempiChiamate(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli)
 {
     TArchivio archivio;
     archivio.Open(QString::fromLatin1(K::NomeFile), TSchedaChiamata::Dimensione);
     archivio.ForEach([&](const char *record, qint64) {
-        if (!scegli(TSchedaChiamata::Leggi(record, K::DataRit))) return true;
+        const Rifilato data = Rifila(record, K::DataRit);
+        if (!scegli(QByteArrayView(data.p, data.n))) return true;
         QStringList riga;
         riga.reserve(16);
         for (K::Campo c : kCampiGriglia) riga.append(TSchedaChiamata::Leggi(record, c));
@@ -113,13 +148,14 @@ void RiempiChiamate(RigheGriglia &righe, const std::function<bool(const QString 
 
 void RiempiRegistroChiamate(RigheGriglia &righe)
 {
-    RiempiChiamate(righe, [](const QString &data) { return !data.isEmpty(); });
+    RiempiChiamate(righe, [](QByteArrayView data) { return !data.isEmpty(); });
 }
 
 void RiempiChiamateOggi(RigheGriglia &righe, const QDate &oggi)
 {
-    const QString data = ScriviData(oggi);
-    RiempiChiamate(righe, [&data](const QString &dataRit) { return dataRit == data; });
+    // Digits and slashes: the same bytes in the record file's code page.
+    const QByteArray data = ScriviData(oggi).toLatin1();
+    RiempiChiamate(righe, [&data](QByteArrayView dataRit) { return dataRit == data; });
 }
 
 QVector<TestoMemo> MemoChiamata(const TestiChiamata &testi, const QDateTime &quando)

@@ -8,6 +8,7 @@
 #include "output/SchedaReport.h"
 #include "storage/ElencoRecord.h"
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <functional>
@@ -38,9 +39,10 @@ QVector<IntestazioneExcel> IntestazioniChiamate();
 // Appends a row (its number, then DataRit, OraRit, Tipo, Oggetto, Esito,
 // Grado, Durata, Cliente, CodFisc, Zona, Recapito, TelCel, Email, Note,
 // Operatore, each trimmed) for every card of "Registro_Chiamate.pro", in file
-// order, whose trimmed DataRit `scegli` accepts. A failure of the file is
-// thrown on (EArchivio); the rows added before it stay.
-void RiempiChiamate(RigheGriglia &righe, const std::function<bool(const QString &dataRit)> &scegli);
+// order, whose trimmed DataRit `scegli` accepts (given as the field's bytes in
+// the file's code page, so no card is decoded before it is chosen). A failure
+// of the file is thrown on (EArchivio); the rows added before it stay.
+void RiempiChiamate(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli);
 // The register export: every card with a date.
 void RiempiRegistroChiamate(RigheGriglia &righe);
 // Today's calls: the cards dated `oggi` (as "dd/mm/yyyy").

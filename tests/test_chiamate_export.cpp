@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
 #include <memory>
 
 using K = LayoutChiamata;
@@ -136,9 +137,13 @@ void TestChiamateExport::oggi()
 void TestChiamateExport::registro()
 {
     TSchedaChiamata senzaData = Chiamata("", "11:00", "Senza data");
+    // Blanks only, as another writer may leave them: no date either.
+    TSchedaChiamata soloSpazi = Chiamata("", "12:00", "Data di spazi");
+    std::memcpy(soloSpazi.Buffer() + TSchedaChiamata::Offset[K::DataRit], "\x03 \t ", 4);
     TSchedaChiamata spazi = Chiamata("01/02/2024", "08:15", "Spazi");
     spazi.Set(K::Cliente, "  Bianchi Anna  ");
-    Scrivi({Chiamata("20/03/2024", "10:00", "Preventivo"), senzaData, spazi, Chiamata("15/01/2024", "17:45", "Ultima")});
+    Scrivi({Chiamata("20/03/2024", "10:00", "Preventivo"), senzaData, spazi, soloSpazi,
+            Chiamata("15/01/2024", "17:45", "Ultima")});
     TfrmExpChiamate w;
     w.show();
     const RigheGriglia g = w.Modello()->Righe();

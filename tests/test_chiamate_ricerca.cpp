@@ -185,6 +185,14 @@ void TestChiamateRicerca::rigaChiamata_data()
         << "Data: 05/03/2024  Ora: 09:07  Oggetto: Richiesta di preventivo per la  Cliente: Bianchi"
            "                         CF: RSSMRA80A01H501U  Cel. 06 1234";
 
+    Campi accenti = base;
+    accenti[2].second = "Rimborso di 50 €";
+    accenti[3].second = "Niccolò Città";
+    QTest::newRow("lettere accentate ed euro")
+        << accenti
+        << "Data: 05/03/2024  Ora: 09:07  Oggetto: Rimborso di 50 €                Cliente: Niccolò Città"
+           "                   CF: RSSMRA80A01H501U  Cel. 333 1234567";
+
     QTest::newRow("scheda vuota")
         << Campi() << "Data:             Ora:        Oggetto:                                 Cliente: "
                       "                                CF:                   Cel. ";
