@@ -4,6 +4,8 @@
 #include "calls/TfrmAnteprimaChiamata.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "output/Anteprima.h"
+#include "output/ModelliReport.h"
+#include "output/Report.h"
 #include "output/Stampa.h"
 #include "storage/Cartella.h"
 #include "ui/Stile.h"
@@ -192,6 +194,8 @@ void TestChiamateStampa::oggettoLungo()
     const QString valore = stampato.mid(9);
     QVERIFY2(valore.size() > 40 && valore.size() < 200, qPrintable(stampato));
     QVERIFY(oggetto.startsWith(valore.left(valore.size() - 1)));
+    QVERIFY(Esegui("pdfinfo", {pdf_}).contains("(A4)"));
+    QCOMPARE(TReport(ModelloReport("repDocumento")).Nome(), QString("Scheda chiamata"));
 }
 
 void TestChiamateStampa::annulla()
