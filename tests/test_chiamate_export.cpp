@@ -6,9 +6,14 @@
 #include "storage/Schede.h"
 #include "storage/TArchivio.h"
 #include "ui/Stile.h"
+#include "ui/TfrmGuida.h"
 #include "test_output_risposte.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +88,8 @@ private slots:
     void notaModificata();
     void vuoti_data();
     void vuoti();
+    void guida_data();
+    void guida();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -187,30 +194,74 @@ void TestChiamateExport::notaModificata()
     QCOMPARE(LeggiFile(CartellaProgramma() + "Registro_Chiamate.pro"), registro);
 }
 
-// An empty or missing register: an empty grid, which is not exported (the
-// user is told there is nothing to export, and no file is written).
+// An empty or missing register, or one that cannot be opened: an empty grid
+// and no message; it is not exported (the user is told there is nothing to
+// export, and no file is written).
 void TestChiamateExport::vuoti_data()
 {
     QTest::addColumn<bool>("oggi");
     QTest::addColumn<QString>("file");
-    QTest::newRow("registro") << false << "Registro_Chiamate.xls";
-    QTest::newRow("chiamate di oggi") << true << "Chiamate_Odierne.xls";
+    QTest::addColumn<bool>("illeggibile");
+    QTest::newRow("registro") << false << "Registro_Chiamate.xls" << false;
+    QTest::newRow("chiamate di oggi") << true << "Chiamate_Odierne.xls" << false;
+    QTest::newRow("registro illeggibile") << false << "Registro_Chiamate.xls" << true;
+    QTest::newRow("chiamate di oggi, registro illeggibile") << true << "Chiamate_Odierne.xls" << true;
 }
 
 void TestChiamateExport::vuoti()
 {
     QFETCH(bool, oggi);
     QFETCH(QString, file);
+    QFETCH(bool, illeggibile);
+    // A folder in the way of the register: it exists and cannot be read as one.
+    if (illeggibile) QVERIFY(QDir(dir_->path()).mkdir("Registro_Chiamate.pro"));
+    std::unique_ptr<TfrmEsportazione> w;
+    if (oggi) w = std::make_unique<TfrmRiepChiamateOggi>();
+    else w = std::make_unique<TfrmExpChiamate>();
+    RisposteInOrdine r({QMessageBox::Yes, QMessageBox::No});
+    w->show();
+    QCoreApplication::processEvents();
+    QCOMPARE(r.Testi(), QStringList());
+    QCOMPARE(w->Modello()->rowCount(), 0);
+    QVERIFY(QFileInfo::exists(CartellaProgramma() + "Registro_Chiamate.pro"));
+    w->cmdEsportaClick();
+    QCOMPARE(r.Testi(), QStringList({"L'elenco non contiene nessuna scheda: non ci sono dati da esportare."}));
+    QVERIFY(!QFile::exists(CartellaProgramma() + file));
+}
+
+// The help page of each window: its title and three full paragraphs.
+void TestChiamateExport::guida_data()
+{
+    QTest::addColumn<bool>("oggi");
+    QTest::addColumn<QString>("titolo");
+    QTest::newRow("registro") << false << "Esportazione registro chiamate in Excel";
+    QTest::newRow("chiamate di oggi") << true << "Riepilogo chiamate di oggi";
+}
+
+void TestChiamateExport::guida()
+{
+    QFETCH(bool, oggi);
+    QFETCH(QString, titolo);
     std::unique_ptr<TfrmEsportazione> w;
     if (oggi) w = std::make_unique<TfrmRiepChiamateOggi>();
     else w = std::make_unique<TfrmExpChiamate>();
     w->show();
-    QCOMPARE(w->Modello()->rowCount(), 0);
-    QVERIFY(QFile::exists(CartellaProgramma() + "Registro_Chiamate.pro"));
-    RisposteInOrdine r({QMessageBox::Yes, QMessageBox::No});
-    w->cmdEsportaClick();
-    QCOMPARE(r.Testi(), QStringList({"L'elenco non contiene nessuna scheda: non ci sono dati da esportare."}));
-    QVERIFY(!QFile::exists(CartellaProgramma() + file));
+    QString visto, corpo;
+    RisposteInOrdine r;
+    r.altra = [&](QWidget *finestra) {
+        if (auto *g = qobject_cast<TfrmGuida *>(finestra)) {
+            visto = g->lblTitolo->text();
+            corpo = g->txtGuida->toPlainText();
+        }
+        finestra->close();
+    };
+    w->cmdGuidaClick();
+    QCOMPARE(visto, titolo);
+    const QStringList paragrafi = corpo.split("\n\n");
+    QCOMPARE(paragrafi.size(), 3);
+    for (const QString &p : paragrafi) QVERIFY(p.endsWith('.') && p.size() > 40);
+    QVERIFY(paragrafi[0].contains("LibreOffice") && paragrafi[0].contains("Microsoft Office"));
+    QVERIFY(paragrafi[1].contains("XLS"));
 }
 
 QTEST_MAIN(TestChiamateExport)
