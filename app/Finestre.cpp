@@ -15,6 +15,11 @@
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "calls/TfrmAnteprimaChiamata.h"
+#include "calls/TfrmExpChiamate.h"
+#include "calls/TfrmRiepChiamateOggi.h"
+#include "calls/TfrmStampaChiamata.h"
+#include "calls/TfrmTrovaChiamate.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
@@ -63,6 +68,11 @@ void CreaFinestre()
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmTrovaChiamate);
+    dialogo(new TfrmAnteprimaChiamata);
+    dialogo(new TfrmStampaChiamata);
+    dialogo(new TfrmExpChiamate);
+    dialogo(new TfrmRiepChiamateOggi);
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
 

@@ -1,0 +1,181 @@
+#include "calls/ListaChiamate.h"
+
+#include "storage/Formati.h"
+#include "storage/ShortText.h"
+#include "storage/TArchivio.h"
+
+#include <cstring>
+
+const char *const kModelloChiamata = "repDocumento";
+
+namespace {
+
+using K = LayoutChiamata;
+
+// The bytes of a field without its leading and trailing blanks and control
+// characters: the same text Read gives once decoded, as Windows-1252 maps
+// each byte to one character and the bytes 0-32 to the characters 0-32.
+struct Rifilato {
+    const unsigned char *p;
+    int n;
+};
+
+Rifilato Rifila(const char *record, K::Campo c)
+{
+    const char *campo = TSchedaChiamata::Raw(record, c);
+    int len = static_cast<unsigned char>(campo[0]);
+    if (len > TSchedaChiamata::N(c)) len = TSchedaChiamata::N(c);
+    const auto *p = reinterpret_cast<const unsigned char *>(campo + 1);
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    return {p + a, b - a};
+}
+
+// Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
+// cut to that many characters; decoded straight into the line, as a search
+// may build hundreds of thousands of them.
+void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
+{
+    const Rifilato t = Rifila(record, c);
+    const int n = larghezza >= 0 && t.n > larghezza ? larghezza : t.n;
+    for (int i = 0; i < n; ++i) riga.append(QChar(ShortText::FromCp1252(t.p[i])));
+    for (int i = n; i < larghezza; ++i) riga.append(u' ');
+}
+
+// The fields of grid columns 1 to 15.
+constexpr K::Campo kCampiGriglia[15] = {
+    K::DataRit, K::OraRit,  K::Tipo,     K::Oggetto, K::Esito, K::Grado, K::Durata,   K::Cliente,
+    K::CodFisc, K::Zona,    K::Recapito, K::TelCel,  K::Email, K::Note,  K::Operatore,
+};
+
+} // namespace
+
+const FiltroChiamata kFiltriChiamate[10] = {
+    {K::DataRit, "txtDataRit", "Data chiamata (gg/mm/aaaa):"},
+    {K::MeseRit, "txtMeseRit", "Mese chiamata (in lettere):"},
+    {K::Tipo, "txtTipo", "Tipo chiamata (in entrata / in uscita):"},
+    {K::Oggetto, "txtOggetto", "Oggetto:"},
+    {K::Esito, "txtEsito", "Esito:"},
+    {K::Operatore, "txtOperatore", "Operatore / Agente:"},
+    {K::Cliente, "txtCliente", "Cognome e nome cliente:"},
+    {K::CodFisc, "txtCodFisc", "Codice fiscale:"},
+    {K::Zona, "txtZona", "Zona di appartenenza:"},
+    {K::Note, "txtNote", "Note:"},
+};
+
+FileElenco FileChiamate()
+{
+    return {QString::fromLatin1(K::NomeFile), TSchedaChiamata::Dimensione, RigaElencoChiamata};
+}
+
+QString RigaElencoChiamata(const char *record)
+{
+    QString riga;
+    riga.reserve(139 + TSchedaChiamata::N(K::TelCel));
+    riga.append(QLatin1String("Data: "));
+    Aggiungi(riga, record, K::DataRit, 10);
+    riga.append(QLatin1String("  Ora: "));
+    Aggiungi(riga, record, K::OraRit, 5);
+    riga.append(QLatin1String("  Oggetto: "));
+    Aggiungi(riga, record, K::Oggetto, 30);
+    riga.append(QLatin1String("  Cliente: "));
+    Aggiungi(riga, record, K::Cliente, 30);
+    riga.append(QLatin1String("  CF: "));
+    Aggiungi(riga, record, K::CodFisc, 16);
+    riga.append(QLatin1String("  Cel. "));
+    Aggiungi(riga, record, K::TelCel);
+    return riga;
+}
+
+QVector<ColonnaGriglia> ColonneChiamate()
+{
+    return {
+        {QStringLiteral("Data chiamata"), 150, false},
+        {QStringLiteral("Ora chiamata"), 150, true},
+        {QStringLiteral("Tipo chiamata"), 150, false},
+        {QStringLiteral("Oggetto"), 300, false},
+        {QStringLiteral("Esito"), 250, false},
+        {QStringLiteral("Grado soddisfazione"), 200, false},
+        {QStringLiteral("Durata"), 180, false},
+        {QStringLiteral("Cognome e nome cliente"), 250, false},
+        {QStringLiteral("Codice fiscale"), 180, false},
+        {QStringLiteral("Zona di appartenenza"), 250, false},
+        {QStringLiteral("Tel. preferenziale"), 200, false},
+        {QStringLiteral("Tel. cellulare"), 220, true},
+        {QStringLiteral("Indirizzo e-mail"), 250, false},
+        {QStringLiteral("Note"), 300, true},
+        {QStringLiteral("Operatore / Agente"), 250, true},
+    };
+}
+
+QVector<IntestazioneExcel> IntestazioniChiamate()
+{
+    return {
+        {QStringLiteral("Data chiamata"), 150},
+        {QStringLiteral("Ora chiamata"), 150},
+        {QStringLiteral("Tipo chiamata"), 200},
+        {QStringLiteral("Oggetto"), 350},
+        {QStringLiteral("Esito"), 300},
+        {QStringLiteral("Grado soddisfazione"), 250},
+        {QStringLiteral("Durata"), 200},
+        {QStringLiteral("Cognome e nome cliente"), 250},
+        {QStringLiteral("Codice fiscale"), 200},
+        {QStringLiteral("Zona di appartenenza"), 250},
+        {QStringLiteral("Tel. preferenziale"), 200},
+        {QStringLiteral("Tel. cellulare"), 200},
+        {QStringLiteral("Indirizzo e-mail"), 250},
+        {QStringLiteral("Note"), 350},
+        {QStringLiteral("Operatore o agente"), 250},
+    };
+}
+
+void RiempiChiamate(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli)
+{
+    TArchivio archivio;
+    archivio.Open(QString::fromLatin1(K::NomeFile), TSchedaChiamata::Dimensione);
+    archivio.ForEach([&](const char *record, qint64) {
+        const Rifilato data = Rifila(record, K::DataRit);
+        if (!scegli(QByteArrayView(data.p, data.n))) return true;
+        QStringList riga;
+        riga.reserve(16);
+        for (K::Campo c : kCampiGriglia) riga.append(TSchedaChiamata::Leggi(record, c));
+        AggiungiRiga(righe, std::move(riga));
+        return true;
+    });
+    archivio.Close();
+}
+
+void RiempiRegistroChiamate(RigheGriglia &righe)
+{
+    RiempiChiamate(righe, [](QByteArrayView data) { return !data.isEmpty(); });
+}
+
+void RiempiChiamateOggi(RigheGriglia &righe, const QDate &oggi)
+{
+    // Digits and slashes: the same bytes in the record file's code page.
+    const QByteArray data = ScriviData(oggi).toLatin1();
+    RiempiChiamate(righe, [&data](QByteArrayView dataRit) { return dataRit == data; });
+}
+
+QVector<TestoMemo> MemoChiamata(const TestiChiamata &testi, const QDateTime &quando)
+{
+    static const std::vector<VoceScheda> voci = {
+        {"txtData", "", {K::GiornoRit, K::MeseRit, K::AnnoRit}, " "},
+        {"txtOra", "", {K::OreRit, K::MinutiRit}, ":"},
+        {"txtTipo", "", {K::Tipo}},
+        {"txtOggetto", "", {K::Oggetto}},
+        {"txtEsito", "", {K::Esito}},
+        {"txtGrado", "", {K::Grado}},
+        {"txtDurata", "", {K::Durata}},
+        {"txtCliente", "", {K::Cliente}},
+        {"txtCodFisc", "", {K::CodFisc}},
+        {"txtZona", "", {K::Zona}},
+        {"txtRecapito", "", {K::Recapito}},
+        {"txtTelCel", "", {K::TelCel}},
+        {"txtEmail", "", {K::Email}},
+        {"txtNote", "", {K::Note}},
+        {"txtOperatore", "", {K::Operatore}},
+    };
+    return TestiMemo(voci, testi, QStringLiteral("txtCalce"), quando);
+}

@@ -1,0 +1,7 @@
+#include "calls/TfrmAnteprimaChiamata.h"
+
+TfrmAnteprimaChiamata::TfrmAnteprimaChiamata(QWidget *owner, const TestiChiamata &testi)
+    : TFinestraStampaChiamata(owner, testi, Uscita::Anteprima)
+{
+    setObjectName(QStringLiteral("frmAnteprimaChiamata"));
+}
