@@ -75,7 +75,7 @@ void TCampiScheda::Crea(const CampoScheda &r)
                    [&](QLineEdit **m) {
                        QLineEdit *e = NuovoCampo(r.regola, finestra);
                        e->setObjectName(nome);
-                       e->setMaxLength(n);
+                       if (!(r.regola & Regola::SenzaLimite)) e->setMaxLength(n);
                        e->installEventFilter(this);
                        if (RegolaSuTasto(r.regola))
                            connect(e, &QLineEdit::textEdited, e,
@@ -95,6 +95,7 @@ void TCampiScheda::Crea(const CampoScheda &r)
                        c->setCurrentIndex(-1);
                        c->installEventFilter(this);
                        c->lineEdit()->installEventFilter(this);
+                       if (r.regola & Regola::SoloElenco) c->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu); // no paste
                        if (RegolaSuTasto(r.regola))
                            connect(c->lineEdit(), &QLineEdit::textEdited, c, [c, regola = r.regola](const QString &t) {
                                CambiaTesto(c->lineEdit(), Applica(regola, t));
@@ -271,6 +272,20 @@ bool TCampiScheda::eventFilter(QObject *o, QEvent *e)
             if (QWidget *prossimo = Successivo(campo)) prossimo->setFocus();
             return true;
         }
+        if (combo && (riga->regola & Regola::SoloElenco)) {
+            switch (tasto) {
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+                combo->setCurrentIndex(-1);
+                combo->setEditText(QString());
+                return true;
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+                return false;
+            default:
+                return true; // typing never changes the value
+            }
+        }
         break;
     }
     case QEvent::KeyRelease:
@@ -290,6 +305,12 @@ bool TCampiScheda::eventFilter(QObject *o, QEvent *e)
     case QEvent::FocusOut:
         if (combo && (riga->regola & Regola::AncheInUscita))
             combo->setEditText(Applica(riga->regola, combo->currentText()));
+        if (combo && (riga->regola & Regola::SoloElenco)
+            && static_cast<QFocusEvent *>(e)->reason() != Qt::PopupFocusReason
+            && combo->findText(Trim(combo->currentText()), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(QString());
+        }
         break;
     default:
         break;

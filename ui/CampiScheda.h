@@ -36,6 +36,12 @@ enum : unsigned {
     Cifre = 1u << 4,            // digits; keys that type no character pass
     SoloCifre = 1u << 5,        // digits; every other key is swallowed
     Importo = 1u << 6,          // the amount field
+    // Combo edits: a value is only chosen from the list. Enter moves on,
+    // Backspace and Delete empty the text, Left and Right pass, every other
+    // key (Tab, Up and Down included) is discarded; on leaving, a trimmed
+    // text that is not exactly one of the items is emptied.
+    SoloElenco = 1u << 7,
+    SenzaLimite = 1u << 8,      // no maximum length while typing (cut on saving)
 };
 } // namespace Regola
 
