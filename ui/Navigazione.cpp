@@ -26,9 +26,9 @@ void ApriCambioPassword()
     if (g_navigazione.cambiaPassword) g_navigazione.cambiaPassword();
 }
 
-bool ApriFinestra(const QString &nome, QWidget *owner)
+bool ApriFinestra(const QString &nome, QWidget *owner, const QString &memoria)
 {
-    return g_navigazione.apri && g_navigazione.apri(nome, owner);
+    return g_navigazione.apri && g_navigazione.apri(nome, owner, memoria);
 }
 
 void TerminaProgramma()

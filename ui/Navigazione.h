@@ -12,8 +12,9 @@ struct TNavigazione {
     std::function<void()> mostraHub;          // the hub, maximised
     std::function<void()> mostraAccesso;      // the login window, emptied
     std::function<void()> cambiaPassword;     // the change-password window
-    // A window of another app by its class name, owned by `owner`.
-    std::function<bool(const QString &nome, QWidget *owner)> apri;
+    // A window of another app by its class name, owned by `owner`; `memoria`
+    // goes into its mode label lblMemory when it has one.
+    std::function<bool(const QString &nome, QWidget *owner, const QString &memoria)> apri;
 };
 
 // Installs the shell's hooks (an empty TNavigazione removes them).
@@ -25,8 +26,9 @@ void MostraHub();
 void MostraAccesso();
 // Opens the change-password window.
 void ApriCambioPassword();
-// Opens the window of another app named `nome` ("TfrmChiamate", ...);
-// false when the shell has no such window.
-bool ApriFinestra(const QString &nome, QWidget *owner);
+// Opens the window of another app named `nome` ("TfrmChiamate", ...), with
+// `memoria` as its mode word ("chiamate" for the client search opened by the
+// call card); false when the shell has no such window.
+bool ApriFinestra(const QString &nome, QWidget *owner, const QString &memoria = {});
 // Ends the program.
 void TerminaProgramma();
