@@ -16,6 +16,7 @@
 #include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "calls/TfrmAnteprimaChiamata.h"
+#include "calls/TfrmChiamate.h"
 #include "calls/TfrmExpChiamate.h"
 #include "calls/TfrmRiepChiamateOggi.h"
 #include "calls/TfrmStampaChiamata.h"
@@ -26,6 +27,7 @@
 #include "identifiers/TfrmPartitaIva.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace {
 Finestre g_finestre;
@@ -68,6 +70,7 @@ void CreaFinestre()
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
     dialogo(new TfrmTrovaClienti);
+    f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
     dialogo(new TfrmAnteprimaChiamata);
     dialogo(new TfrmStampaChiamata);
@@ -75,10 +78,12 @@ void CreaFinestre()
     dialogo(new TfrmRiepChiamateOggi);
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
+    f.frmAvvio->ImpostaApp(2, f.frmChiamate);
 
     // What a client chosen in the client search fills in, by mode word; each
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
+    RegistraScrittoriChiamate();
 
     // The shell as the windows see it.
     TNavigazione nav;
@@ -94,6 +99,17 @@ void CreaFinestre()
             if (App().frmPassword) App().frmPassword->hide();
         }
     };
+    // The windows of one app that another opens, by class name: a new
+    // instance owned by the caller, shown modally and destroyed.
+    nav.apri = [](const QString &nome, QWidget *owner, const QString &memoria) {
+        if (nome == QLatin1String("TfrmTrovaClienti")) {
+            TfrmTrovaClienti w(owner);
+            w.lblMemory->setText(memoria);
+            w.exec();
+            return true;
+        }
+        return false;
+    };
     ImpostaNavigazione(std::move(nav));
 }
 
@@ -102,6 +118,7 @@ void DistruggiFinestre()
     Finestre &f = g_finestre;
     // Reverse order of creation.
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
+    delete f.frmChiamate;
     delete f.frmClienti;
     delete f.frmSplash;
     delete f.frmInfo;

@@ -7,6 +7,7 @@ class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
 class TfrmClienti;
+class TfrmChiamate;
 class QWidget;
 
 #include "ui/Navigazione.h"
@@ -22,6 +23,7 @@ struct Finestre {
     TfrmInfo *frmInfo = nullptr;
     TfrmSplash *frmSplash = nullptr;
     TfrmClienti *frmClienti = nullptr;
+    TfrmChiamate *frmChiamate = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;
     // Every window above, in the order it was created.

@@ -34,8 +34,8 @@ const QStringList kCostruite = {
     "TfrmPassword", "TfrmAvvio",       "TfrmCambiaPassword", "TfrmGuida",         "TfrmInfo",
     "TfrmSplash",   "TfrmAllegaCartella", "TfrmAllegaExcel", "TfrmCarta",         "TfrmClienti",
     "TfrmCodFisc",  "TfrmExpClienti",  "TfrmIban",           "TfrmPartitaIva",    "TfrmRicontatta",
-    "TfrmTrovaClienti", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata", "TfrmExpChiamate",
-    "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
+    "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
+    "TfrmExpChiamate", "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
 };
 
 // The room a window has: a 1024x768 screen less a taskbar.
