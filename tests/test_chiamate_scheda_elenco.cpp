@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -17,7 +18,7 @@ struct Fixture : QWidget {
         using C = LayoutChiamata;
         campi = std::make_unique<TCampiScheda>(TCampiScheda::Config{
             this, FormatoDi<LayoutChiamata>(),
-            {{&txtGiorno, "txtGiorno", C::GiornoRit, Regola::SoloElenco},
+            {{&txtGiorno, "txtGiorno", C::MeseRit, Regola::SoloElenco},
              {&txtLibero, "txtLibero", C::Tipo},
              {&txtNote, "txtNote", C::Note}},
             {}, {}});
@@ -123,6 +124,7 @@ void TestElenco::selezioneAzzerataAlFuoco()
     Fixture f;
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
+    f.txtNote->setFocus();
     f.txtGiorno->setCurrentIndex(1);
     QCOMPARE(f.txtGiorno->currentText(), QString("02"));
     f.txtGiorno->setFocus();

@@ -1,0 +1,2 @@
+pratovia_add_test(test_chiamate_scheda ${CMAKE_CURRENT_SOURCE_DIR}/test_chiamate_scheda.cpp)
+pratovia_add_test(test_chiamate_scheda_elenco ${CMAKE_CURRENT_SOURCE_DIR}/test_chiamate_scheda_elenco.cpp)
