@@ -94,7 +94,6 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     txtMeseRit->setMaxVisibleItems(12);
     txtMeseRit->setFixedWidth(130);
     lblAnnoRit->setFixedWidth(76);
-    txtTipo->setMinimumWidth(140);
 
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName("lblPosizione");
@@ -158,7 +157,7 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
              QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), glifo(S::Esci),
              QStringLiteral("Esci da questa schermata di lavoro."));
-    pulsante(impRitiro, "impRitiro", QStringLiteral("Oggi"), glifo(S::Agenda),
+    pulsante(impRitiro, "impRitiro", QStringLiteral("Oggi"), QIcon(),
              QStringLiteral("Inserisci la data corrente."));
     pulsante(impOraRit, "impOraRit", QStringLiteral("Adesso"), QIcon(),
              QStringLiteral("Inserisci l'ora corrente."));
@@ -230,24 +229,18 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     go->addWidget(duePunti, 1, 1);
     go->addWidget(txtMinutiRit, 1, 2);
     go->addWidget(impOraRit, 1, 3);
-    auto *tipo = new QWidget(this);
-    auto *gt = new QVBoxLayout(tipo);
-    gt->setContentsMargins(0, 0, 0, 0);
-    gt->addStretch();
-    gt->addWidget(etichetta(QStringLiteral("Tipo chiamata:")));
-    gt->addWidget(txtTipo);
     auto *rigaData = new QHBoxLayout;
     rigaData->setSpacing(12);
     rigaData->addWidget(grpData);
     rigaData->addWidget(grpOra);
-    rigaData->addWidget(tipo);
     rigaData->addStretch();
 
     QGridLayout *s1 = sezione(QStringLiteral("La chiamata"));
-    metti(s1, 0, 0, QStringLiteral("Oggetto:"), txtOggetto, 2);
-    metti(s1, 1, 0, QStringLiteral("Esito:"), txtEsito, 2);
-    metti(s1, 2, 0, QStringLiteral("Grado soddisfazione:"), txtGrado);
-    metti(s1, 2, 1, QStringLiteral("Durata:"), txtDurata);
+    metti(s1, 0, 0, QStringLiteral("Tipo chiamata:"), txtTipo);
+    metti(s1, 0, 1, QStringLiteral("Grado soddisfazione:"), txtGrado);
+    metti(s1, 0, 2, QStringLiteral("Durata:"), txtDurata);
+    metti(s1, 1, 0, QStringLiteral("Oggetto:"), txtOggetto, 3);
+    metti(s1, 2, 0, QStringLiteral("Esito:"), txtEsito, 3);
 
     QGridLayout *s2 = sezione(QStringLiteral("Il cliente"));
     metti(s2, 0, 0, QStringLiteral("Cognome e nome cliente:"), txtCliente, 1, impCliente);
@@ -258,7 +251,7 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     metti(s2, 1, 2, QStringLiteral("E-mail:"), txtEmail, 1, btnEmail);
 
     QGridLayout *s3 = sezione(QStringLiteral("Note"));
-    metti(s3, 0, 0, QStringLiteral("Note:"), txtNote, 2);
+    metti(s3, 0, 0, QStringLiteral("Note:"), txtNote, 3);
     metti(s3, 1, 0, QStringLiteral("Operatore / Agente:"), txtOperatore);
 
     for (QGridLayout *g : {s1, s2, s3})
