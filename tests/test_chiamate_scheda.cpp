@@ -110,6 +110,7 @@ private slots:
     void storicoDelCliente();
     void finestreAperte_data();
     void finestreAperte();
+    void testiPerLaStampa();
     void barraDiStato();
     void chiusuraTornaAlHub();
 
@@ -615,6 +616,24 @@ void TestChiamateScheda::finestreAperte()
         QVERIFY(paragrafi[8].contains("Excel"));
     }
     QCOMPARE(w()->txtCodFisc->text(), codFisc); // the check windows write nothing back
+}
+
+void TestChiamateScheda::testiPerLaStampa()
+{
+    // What print and preview receive: the card as it stands, unsaved and untrimmed.
+    Compila();
+    w()->txtOggetto->setText("  Richiesta preventivo ");
+    w()->txtTipo->setEditText("In uscita");
+    w()->lblDataRit->setText("01/01/2000"); // the last saved date, not yet rebuilt
+    const TestiChiamata t = w()->Testi();
+    QCOMPARE(t[C::Oggetto], QString("  Richiesta preventivo "));
+    QCOMPARE(t[C::GiornoRit] + " " + t[C::MeseRit] + " " + t[C::AnnoRit], QString("05 Marzo 2024"));
+    QCOMPARE(t[C::OreRit] + ":" + t[C::MinutiRit], QString("09:07"));
+    QCOMPARE(t[C::Tipo], QString("In uscita"));
+    QCOMPARE(t[C::DataRit], QString("01/01/2000"));
+    QCOMPARE(t[C::CodFisc], QString("RSSMRA80A01H501U"));
+    QVERIFY(t[C::Note].isEmpty());
+    QVERIFY(!QFile::exists(CartellaProgramma() + "Registro_Chiamate.pro"));
 }
 
 void TestChiamateScheda::barraDiStato()
