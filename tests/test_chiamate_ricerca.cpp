@@ -1,5 +1,6 @@
 // The call search: the list line, the filters, file order, the access
 // failure, the double click into the call card, find and print.
+#include "Pdf.h"
 #include "calls/ListaChiamate.h"
 #include "calls/TfrmTrovaChiamate.h"
 #include "output/Stampa.h"
@@ -104,14 +105,6 @@ public:
         esiti << r.Get(K::Esito);
     }
 };
-
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess p;
-    p.start(programma, argomenti);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 const char *const kAccesso = "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                              "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
@@ -370,7 +363,7 @@ void TestChiamateRicerca::stampa()
     const QString pdf = dir_->filePath("elenco.pdf");
     ImpostaStampaSuPdf(pdf);
     QTest::mouseClick(w.btnStampa, Qt::LeftButton);
-    const QStringList testo = Esegui("pdftotext", {"-layout", pdf, "-"}).split('\n');
+    const QStringList testo = Pdf::Esegui("pdftotext", {"-layout", pdf, "-"}).split('\n');
     QStringList righe;
     for (const QString &r : testo)
         if (!r.trimmed().isEmpty()) righe << r.simplified();

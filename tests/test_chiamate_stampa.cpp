@@ -1,6 +1,7 @@
 // The call card on paper and in the preview: what each row of the printed
 // page reads (from the PDF), the footer's moment, a long subject, and the two
 // small windows themselves.
+#include "Pdf.h"
 #include "calls/TfrmAnteprimaChiamata.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "output/Anteprima.h"
@@ -51,25 +52,6 @@ TestiChiamata Scheda()
     t[K::Note] = "Preferisce essere chiamato di mattina";
     t[K::Operatore] = "Anna Verdi";
     return t;
-}
-
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The text of a PDF, one printed line per line, blanks between words squeezed.
-QStringList RighePdf(const QString &pdf)
-{
-    QStringList righe;
-    for (QString r : Esegui("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-        r = r.simplified();
-        if (!r.isEmpty()) righe << r;
-    }
-    return righe;
 }
 
 // The moment of printing, far from the call's own date.
@@ -171,7 +153,7 @@ void TestChiamateStampa::stampata()
     w.show();
     QTest::mouseClick(w.btnStampa, Qt::LeftButton);
     QVERIFY(!w.isVisible());
-    QCOMPARE(RighePdf(pdf_), righe);
+    QCOMPARE(Pdf::Righe(pdf_), righe);
 }
 
 // 250 characters of subject stay on one printed line, cut at the memo's edge.
@@ -186,7 +168,7 @@ void TestChiamateStampa::oggettoLungo()
     TfrmStampaChiamata w(nullptr, t);
     w.show();
     QTest::mouseClick(w.btnStampa, Qt::LeftButton);
-    const QStringList righe = RighePdf(pdf_);
+    const QStringList righe = Pdf::Righe(pdf_);
     QCOMPARE(righe.size(), 17);
     QCOMPARE(righe[5], QString("Esito: Richiamare domani"));
     const QString stampato = righe[4];
@@ -194,7 +176,7 @@ void TestChiamateStampa::oggettoLungo()
     const QString valore = stampato.mid(9);
     QVERIFY2(valore.size() > 40 && valore.size() < 200, qPrintable(stampato));
     QVERIFY(oggetto.startsWith(valore.left(valore.size() - 1)));
-    QVERIFY(Esegui("pdfinfo", {pdf_}).contains("(A4)"));
+    QVERIFY(Pdf::Esegui("pdfinfo", {pdf_}).contains("(A4)"));
     QCOMPARE(TReport(ModelloReport("repDocumento")).Nome(), QString("Scheda chiamata"));
 }
 
