@@ -2,6 +2,7 @@
 // table, and that each fits a 1024x768 screen (less a taskbar) with no label
 // cut.
 #include "app/Finestre.h"
+#include "identifiers/TfrmControllo.h"
 #include "storage/Cartella.h"
 #include "ui/Stile.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -129,6 +131,25 @@ void TestFinestre::stannoNelloSchermo()
                                .arg(classe, l->objectName(), l->text())
                                .arg(largo)
                                .arg(r.width());
+        }
+        // A check window's field shows the longest text that may be typed in
+        // it whole, without scrolling its start away.
+        if (auto *c = qobject_cast<TfrmControllo *>(w)) {
+            QLineEdit *campo = c->Campo();
+            const int n = c->Descrizione().lunghezzaMassima;
+            const QFontMetrics fm(campo->font());
+            int largo = 0;
+            for (QChar lettera : {QChar('W'), QChar('M'), QChar('0')})
+                largo = qMax(largo, fm.horizontalAdvance(QString(n, lettera)));
+            // the frame, the text margins and the cursor take a few units
+            const QMargins m = campo->textMargins();
+            const int spazio = campo->contentsRect().width() - m.left() - m.right() - 2 * 2 - 2;
+            if (largo > spazio)
+                difetti << QString("%1: %2 shows %3 characters in %4, needs %5")
+                               .arg(classe, campo->objectName())
+                               .arg(n)
+                               .arg(spazio)
+                               .arg(largo);
         }
         w->hide();
         w->setAttribute(Qt::WA_DontShowOnScreen, false);
