@@ -36,19 +36,9 @@ void DisegnaCancella(QPainter &p, const QRectF &r, Stile::Stato s)
     p.drawLine(m + QPointF(-d, d), m + QPointF(d, -d));
 }
 
-QPushButton *Pulsante(const QString &testo, const QString &nome, QWidget *parent, int larghezza)
-{
-    auto *b = new QPushButton(testo, parent);
-    b->setObjectName(nome);
-    b->setAutoDefault(false);
-    b->setMinimumSize(larghezza, 32);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 520)), owner_(owner)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 600)), owner_(owner)
 {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -93,8 +83,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
         s.desc = new QLineEdit(riquadro);
         s.desc->setObjectName(QStringLiteral("txtDesc") + n);
         s.desc->setMinimumHeight(30);
-        s.sfoglia = Pulsante(QStringLiteral("Sfoglia..."), QStringLiteral("btnSfoglia") + n, riquadro, 100);
-        s.apri = Pulsante(QStringLiteral("Apri"), QStringLiteral("btnApri") + n, riquadro, 80);
+        s.sfoglia = Stile::Pulsante(QStringLiteral("Sfoglia..."), QStringLiteral("btnSfoglia") + n, riquadro,
+                                    QIcon(), 100);
+        s.apri = Stile::Pulsante(QStringLiteral("Apri"), QStringLiteral("btnApri") + n, riquadro, QIcon(), 80);
         s.apri->setEnabled(false);
         s.cancella = new Stile::TImmagine(QStringLiteral("imgCancella") + n, QSize(28, 28), riquadro);
         s.cancella->setFixedSize(28, 28);
@@ -128,8 +119,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     btnApri01 = slot_[0].apri, btnApri02 = slot_[1].apri, btnApri03 = slot_[2].apri;
     imgCancella01 = slot_[0].cancella, imgCancella02 = slot_[1].cancella, imgCancella03 = slot_[2].cancella;
 
-    btnApplica = Pulsante(QStringLiteral("Applica e chiudi"), QStringLiteral("btnApplica"), this, 150);
-    btnAnnulla = Pulsante(QStringLiteral("Annulla"), QStringLiteral("btnAnnulla"), this, 110);
+    btnApplica = Stile::Pulsante(QStringLiteral("Applica e chiudi"), QStringLiteral("btnApplica"), this, QIcon(), 150);
+    btnAnnulla = Stile::Pulsante(QStringLiteral("Annulla"), QStringLiteral("btnAnnulla"), this);
+    // Enter never presses a default button of the window.
+    for (QPushButton *b : findChildren<QPushButton *>()) b->setAutoDefault(false);
     Stile::Principale(btnApplica);
     QWidget *piede = Piede();
     auto *riga = static_cast<QHBoxLayout *>(piede->layout());
@@ -140,6 +133,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
+    l->addWidget(Stile::Testata(this, QStringLiteral("Allega file"), QStringLiteral("Clienti e Servizi")));
     l->addLayout(corpo, 1);
     l->addWidget(piede);
 

@@ -180,6 +180,9 @@ TFinestraRicerca::TFinestraRicerca(QWidget *owner, DescrizioneRicerca d)
         colonna->addWidget(panContainer, 1);
     }
 
+    // The find field shows the yellow focus highlight like the filter fields.
+    Stile::EvidenziaFocus(txtTrova);
+
     if (!d_.guida.titolo.isEmpty()) {
         auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
         connect(f1, &QShortcut::activated, this, [this] { MostraGuida(this, d_.guida); });
@@ -190,14 +193,7 @@ TFinestraRicerca::~TFinestraRicerca() = default;
 
 QWidget *TFinestraRicerca::CreaBanner()
 {
-    const QString titolo = d_.didascalia.trimmed();
-    const QString sottotitolo = d_.sottotitolo;
-    auto *banner = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(width(), 84), this);
-    banner->setFixedHeight(84);
-    banner->ImpostaDisegno([titolo, sottotitolo](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, titolo, sottotitolo);
-    });
-    return banner;
+    return Stile::Testata(this, d_.didascalia.trimmed(), d_.sottotitolo);
 }
 
 QWidget *TFinestraRicerca::CreaFiltri()

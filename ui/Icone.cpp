@@ -57,6 +57,8 @@ const char *NomeFile(Simbolo s)
     case Simbolo::Ultimo: return "ultimo";
     case Simbolo::Controlla: return "controlla";
     case Simbolo::Foglio: return "foglio";
+    case Simbolo::Calendario: return "calendario";
+    case Simbolo::Orologio: return "orologio";
     }
     return "";
 }
@@ -129,6 +131,8 @@ QColor ColoreSimbolo(Simbolo s)
     case Simbolo::Ultimo: return QColor(Colore::Primario);
     case Simbolo::Controlla: return QColor(0x37, 0x9B, 0x57);
     case Simbolo::Foglio: return QColor(0x21, 0x73, 0x46);
+    case Simbolo::Calendario: return QColor(Colore::Primario);
+    case Simbolo::Orologio: return QColor(Colore::Acqua);
     }
     return QColor(Colore::Primario);
 }
