@@ -91,7 +91,9 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
             {&lblDesc03, "lblDesc03", C::Desc03},
         },
         {}, {}});
-    for (const CampoScheda &r : campi_->Campi()) campi_->Controllo(r)->installEventFilter(this); // status line
+    // The status line empties over the fields (the recontact box has a hint of its own).
+    for (const CampoScheda &r : campi_->Campi())
+        if (campi_->Controllo(r) != chkRicontatta) campi_->Controllo(r)->installEventFilter(this);
     for (QComboBox *c : {txtProvNasc, txtProvRes}) {
         TCampiScheda::ImpostaScelte(c, Province());
         c->setMaxVisibleItems(14);
@@ -117,59 +119,54 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     // --- buttons -------------------------------------------------------------
     auto pulsante = [this](QPushButton *&b, const char *nome, const QString &testo, const QIcon &icona,
                            const QString &suggerimento) {
-        b = new QPushButton(icona, testo, this);
-        b->setObjectName(nome);
-        b->setCursor(Qt::PointingHandCursor);
+        b = Stile::Pulsante(testo, QString::fromLatin1(nome), this, icona, 0);
+        b->setMinimumSize(0, 0);
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setProperty("suggerimento", suggerimento);
-        b->installEventFilter(this);
+        b->setProperty("suggerimento", suggerimento); // also the tooltip of the small buttons
+        Stile::Suggerimento(b, panInfo, suggerimento);
         return b;
     };
     // The drawn symbols, sharp at each size the buttons show them.
     const qreal dpr = devicePixelRatioF();
-    auto glifo = [dpr](Stile::Simbolo s, QRgb colore = Stile::Colore::Primario) {
-        QIcon icona;
-        for (int lato : {16, 22, 32}) icona.addPixmap(Stile::Glifo(s, lato, QColor(colore), dpr));
-        return icona;
-    };
-    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), glifo(Stile::Simbolo::Nuovo),
+    const QColor primario(Stile::Colore::Primario);
+    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Stile::IconaPulsante(Stile::Simbolo::Nuovo, primario, dpr),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."));
-    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), glifo(Stile::Simbolo::Duplica),
+    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Stile::IconaPulsante(Stile::Simbolo::Duplica, primario, dpr),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), glifo(Stile::Simbolo::Allega),
+    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), Stile::IconaPulsante(Stile::Simbolo::Allega, primario, dpr),
              QStringLiteral("Allega file alla scheda corrente."));
-    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), glifo(Stile::Simbolo::Salva, Stile::Colore::Carta),
+    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Stile::IconaPulsante(Stile::Simbolo::Salva, QColor(Stile::Colore::Carta), dpr),
              QStringLiteral("Salva la scheda corrente in archivio."));
-    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), glifo(Stile::Simbolo::Trova),
+    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Stile::IconaPulsante(Stile::Simbolo::Trova, primario, dpr),
              QStringLiteral("Trova una scheda in archivio."));
-    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), glifo(Stile::Simbolo::Anteprima),
+    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Stile::IconaPulsante(Stile::Simbolo::Anteprima, primario, dpr),
              QStringLiteral("Visualizza l'anteprima di stampa."));
-    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), glifo(Stile::Simbolo::Stampa),
+    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Stile::IconaPulsante(Stile::Simbolo::Stampa, primario, dpr),
              QStringLiteral("Stampa la scheda corrente."));
-    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), glifo(Stile::Simbolo::Pdf),
+    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), Stile::IconaPulsante(Stile::Simbolo::Pdf, primario, dpr),
              QStringLiteral("Esporta la scheda in formato PDF."));
-    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), glifo(Stile::Simbolo::Ricontatta),
+    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), Stile::IconaPulsante(Stile::Simbolo::Ricontatta, primario, dpr),
              QStringLiteral("Visualizza il riepilogo dei clienti da ricontattare."));
-    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), glifo(Stile::Simbolo::Esporta),
+    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Stile::IconaPulsante(Stile::Simbolo::Esporta, primario, dpr),
              QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), glifo(Stile::Simbolo::Guida),
+    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), Stile::IconaPulsante(Stile::Simbolo::Guida, primario, dpr),
              QStringLiteral("Visualizza la guida in linea."));
-    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), glifo(Stile::Simbolo::Esci),
+    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), Stile::IconaPulsante(Stile::Simbolo::Esci, primario, dpr),
              QStringLiteral("Esci dalla schermata di lavoro corrente."));
-    pulsante(cmdPrimo, "cmdPrimo", QString(), glifo(Stile::Simbolo::Primo),
+    pulsante(cmdPrimo, "cmdPrimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Primo, primario, dpr),
              QStringLiteral("Visualizza la prima scheda in archivio."));
-    pulsante(cmdIndietro, "cmdIndietro", QString(), glifo(Stile::Simbolo::Indietro),
+    pulsante(cmdIndietro, "cmdIndietro", QString(), Stile::IconaPulsante(Stile::Simbolo::Indietro, primario, dpr),
              QStringLiteral("Visualizza la scheda precedente in archivio."));
-    pulsante(cmdAvanti, "cmdAvanti", QString(), glifo(Stile::Simbolo::Avanti),
+    pulsante(cmdAvanti, "cmdAvanti", QString(), Stile::IconaPulsante(Stile::Simbolo::Avanti, primario, dpr),
              QStringLiteral("Visualizza la scheda successiva in archivio."));
-    pulsante(cmdUltimo, "cmdUltimo", QString(), glifo(Stile::Simbolo::Ultimo),
+    pulsante(cmdUltimo, "cmdUltimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Ultimo, primario, dpr),
              QStringLiteral("Visualizza l'ultima scheda in archivio."));
-    pulsante(btnEmail, "btnEmail", QString(), glifo(Stile::Simbolo::Email),
+    pulsante(btnEmail, "btnEmail", QString(), Stile::IconaPulsante(Stile::Simbolo::Email, primario, dpr),
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    pulsante(btnChiamate, "btnChiamate", QString(), glifo(Stile::Simbolo::Chiamate),
+    pulsante(btnChiamate, "btnChiamate", QString(), Stile::IconaPulsante(Stile::Simbolo::Chiamate, primario, dpr),
              QStringLiteral("Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate."));
-    const QIcon controlla = glifo(Stile::Simbolo::Controlla);
+    const QIcon controlla = Stile::IconaPulsante(Stile::Simbolo::Controlla, primario, dpr);
     pulsante(btnCodFisc, "btnCodFisc", QString(), controlla,
              QStringLiteral("Controlla il codice fiscale."));
     pulsante(btnCarta, "btnCarta", QString(), controlla,
@@ -181,10 +178,10 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
         b->setFixedWidth(40);
         b->setToolTip(b->property("suggerimento").toString());
     }
-    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), glifo(Stile::Simbolo::Incassi),
+    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), Stile::IconaPulsante(Stile::Simbolo::Incassi, primario, dpr),
              QStringLiteral("Visualizza il riepilogo dei servizi forniti al cliente."));
-    chkRicontatta->setProperty("suggerimento",
-                               QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
+    Stile::Suggerimento(chkRicontatta, panInfo,
+                        QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
 
     // --- layout --------------------------------------------------------------
     QList<QWidget *> sezioni;
@@ -390,11 +387,9 @@ void TfrmClienti::closeEvent(QCloseEvent *e)
 
 bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
 {
-    // The status line: the hint of the button under the mouse, empty elsewhere.
-    if (e->type() == QEvent::Enter) {
-        const QVariant s = o->property("suggerimento");
-        panInfo->setText(s.isValid() ? s.toString() : QString());
-    }
+    // The status line empties over the background and the fields; the
+    // buttons show their hints (Stile::Suggerimento).
+    if (e->type() == QEvent::Enter) panInfo->clear();
     return QWidget::eventFilter(o, e);
 }
 
