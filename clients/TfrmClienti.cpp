@@ -10,6 +10,7 @@
 #include "clients/GuidaClienti.h"
 #include "storage/Testo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,6 +36,9 @@ const QStringList &Province()
         "TP TR TS TV UD VA VB VC VE VI VR VT VV").split(u' ');
     return p;
 }
+
+// The width of the card's area from which its sections go in two columns.
+constexpr int kLarghezzaDueColonne = 1080;
 
 const char *const kStatoIniziale = "Pronto per archiviare una nuova scheda...";
 
@@ -237,11 +242,12 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     metti(s2, 1, 1, QStringLiteral("E-mail:"), txtEmail, 2, btnEmail);
 
     QGridLayout *s3 = sezione(QStringLiteral("Codici e dati di pagamento"));
+    // the IBAN gets two columns, room for its 27 characters
     metti(s3, 0, 0, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
     metti(s3, 0, 1, QStringLiteral("Partita IVA:"), txtPartitaIva, 1, btnPartitaIva);
-    metti(s3, 0, 2, QStringLiteral("IBAN:"), txtIban, 1, btnIban);
-    metti(s3, 1, 0, QStringLiteral("Carta di credito n."), txtCarta);
-    metti(s3, 1, 1, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
+    metti(s3, 0, 2, QStringLiteral("Carta di credito n."), txtCarta);
+    metti(s3, 1, 0, QStringLiteral("IBAN:"), txtIban, 2, btnIban);
+    metti(s3, 1, 2, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
 
     QGridLayout *s4 = sezione(QStringLiteral("Documento e dati personali"));
     metti(s4, 0, 0, QStringLiteral("Estremi documento:"), txtDocumento, 2);
@@ -262,21 +268,37 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
 
     for (QGridLayout *g : {s1, s2, s3, s4})
         for (int c = 0; c < g->columnCount(); ++c) g->setColumnStretch(c, 1);
+    s3->setColumnStretch(0, 3); // the 16 characters of the codice fiscale
+    s3->setColumnStretch(1, 2);
+    s3->setColumnStretch(2, 2);
     s5->setColumnStretch(0, 1);
     s5->setColumnStretch(1, 1);
 
     auto *centro = new QWidget;
     centro->setObjectName("panCentro");
     centro->installEventFilter(this);
-    auto *colonnaSezioni = new QVBoxLayout(centro);
-    colonnaSezioni->setContentsMargins(18, 14, 18, 14);
-    colonnaSezioni->setSpacing(12);
-    for (QWidget *s : sezioni) colonnaSezioni->addWidget(s);
-    colonnaSezioni->addStretch();
+    griglia_ = new QHBoxLayout(centro);
+    griglia_->setContentsMargins(18, 14, 18, 14);
+    griglia_->setSpacing(14);
+    for (QVBoxLayout *&c : colonneSezioni_) {
+        c = new QVBoxLayout;
+        c->setSpacing(12);
+        c->addStretch(1);
+        griglia_->addLayout(c, 1);
+    }
+    sezioni_ = sezioni;
+    DisponiSezioni(1);
     auto *scorri = new QScrollArea(this);
+    scorri_ = scorri;
     scorri->setWidget(centro);
     scorri->setWidgetResizable(true);
     scorri->setFrameShape(QFrame::NoFrame);
+    scorri->viewport()->installEventFilter(this);
+    // Where the sections do not all fit, the field that gets the focus
+    // (Enter, Tab, a click) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this, centro](QWidget *, QWidget *ora) {
+        if (ora && centro->isAncestorOf(ora)) scorri_->ensureWidgetVisible(ora, 24, 24);
+    });
 
     auto *destra = new QWidget(this);
     destra->setObjectName("panPulsanti");
@@ -385,8 +407,27 @@ void TfrmClienti::closeEvent(QCloseEvent *e)
     hide();
 }
 
+void TfrmClienti::DisponiSezioni(int colonne)
+{
+    if (colonne == colonne_) return;
+    colonne_ = colonne;
+    for (QWidget *s : sezioni_)
+        for (QVBoxLayout *c : colonneSezioni_) c->removeWidget(s);
+    // One under the other in their order; side by side, personal data and
+    // telephones on the left, codes, documents and notes on the right.
+    for (int i = 0; i < sezioni_.size(); ++i) {
+        QVBoxLayout *c = colonneSezioni_[colonne == 2 && i >= 2 ? 1 : 0];
+        c->insertWidget(c->count() - 1, sezioni_[i]);
+    }
+    griglia_->setStretch(1, colonne == 2 ? 1 : 0);
+    griglia_->setSpacing(colonne == 2 ? 14 : 0);
+}
+
 bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
 {
+    // The sections go side by side where the window is wide enough for them.
+    if (scorri_ && o == scorri_->viewport() && e->type() == QEvent::Resize)
+        DisponiSezioni(static_cast<QResizeEvent *>(e)->size().width() >= kLarghezzaDueColonne ? 2 : 1);
     // The status line empties over the background and the fields; the
     // buttons show their hints (Stile::Suggerimento).
     if (e->type() == QEvent::Enter) panInfo->clear();
