@@ -38,7 +38,7 @@ void DisegnaCancella(QPainter &p, const QRectF &r, Stile::Stato s)
 
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 600)), owner_(owner)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 540)), owner_(owner)
 {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -47,9 +47,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    auto *titolo = new QLabel(QStringLiteral("File allegati alla scheda"), this);
-    titolo->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 15, true));
-    titolo->setStyleSheet(QStringLiteral("color: #143E6E;"));
     auto *istruzioni = new QLabel(QStringLiteral("Con Sfoglia... si sceglie un file, che viene copiato nella cartella "
                                                  "dei documenti allegati; con Apri lo si apre con il programma "
                                                  "associato."),
@@ -60,7 +57,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     auto *corpo = new QVBoxLayout;
     corpo->setContentsMargins(24, 18, 24, 12);
     corpo->setSpacing(10);
-    corpo->addWidget(titolo);
     corpo->addWidget(istruzioni);
 
     for (int i = 0; i < 3; ++i) {
@@ -109,6 +105,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
         g->setColumnMinimumWidth(4, 240);
         corpo->addWidget(riquadro);
 
+        Stile::EvidenziaFocus(s.file);
         Stile::EvidenziaFocus(s.desc);
     }
     corpo->addStretch(1);
@@ -133,7 +130,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
-    l->addWidget(Stile::Testata(this, QStringLiteral("Allega file"), QStringLiteral("Clienti e Servizi")));
+    l->addWidget(Stile::Testata(this, QStringLiteral("Allega file"), QStringLiteral("File allegati alla scheda")));
     l->addLayout(corpo, 1);
     l->addWidget(piede);
 
