@@ -38,7 +38,7 @@ void DisegnaCancella(QPainter &p, const QRectF &r, Stile::Stato s)
 
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 540)), owner_(owner)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 500)), owner_(owner)
 {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
