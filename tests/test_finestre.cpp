@@ -12,6 +12,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +63,7 @@ private slots:
     void cleanupTestCase();
     void ordineDiCreazione();
     void stannoNelloSchermo();
+    void schedaClientiSenzaScorrere();
 
 private:
     QTemporaryDir dir_;
@@ -155,6 +158,34 @@ void TestFinestre::stannoNelloSchermo()
         w->setAttribute(Qt::WA_DontShowOnScreen, false);
     }
     if (!difetti.isEmpty()) QFAIL(qPrintable(difetti.join("\n")));
+}
+
+// Maximised on a 1366x768 screen (less a taskbar and a title bar), the client
+// card shows every section without scrolling; on 1024x768 it may scroll.
+void TestFinestre::schedaClientiSenzaScorrere()
+{
+    QWidget *scheda = nullptr;
+    for (QWidget *w : App().ordine)
+        if (QString(w->metaObject()->className()) == "TfrmClienti") scheda = w;
+    QVERIFY(scheda);
+    scheda->setAttribute(Qt::WA_DontShowOnScreen);
+    scheda->resize(1366, 768 - 40 - 30);
+    scheda->show();
+    QCoreApplication::processEvents();
+    auto *scorri = scheda->findChild<QScrollArea *>();
+    QVERIFY(scorri);
+    scorri->widget()->layout()->activate();
+    QCoreApplication::processEvents();
+    QCOMPARE(scorri->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(scorri->horizontalScrollBar()->maximum(), 0);
+    // every field of the card is in view
+    for (QWidget *campo : scorri->widget()->findChildren<QLineEdit *>()) {
+        if (!campo->isVisibleTo(scheda)) continue;
+        const QRect r(campo->mapTo(scorri->viewport(), QPoint(0, 0)), campo->size());
+        QVERIFY2(scorri->viewport()->rect().contains(r), qPrintable(campo->objectName()));
+    }
+    scheda->hide();
+    scheda->setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 QTEST_MAIN(TestFinestre)
