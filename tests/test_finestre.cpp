@@ -64,6 +64,7 @@ private slots:
     void ordineDiCreazione();
     void stannoNelloSchermo();
     void schedaClientiSenzaScorrere();
+    void schedaClientiMostraIlCampo();
 
 private:
     QTemporaryDir dir_;
@@ -186,6 +187,34 @@ void TestFinestre::schedaClientiSenzaScorrere()
     }
     scheda->hide();
     scheda->setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
+// On a 1024x768 screen the card scrolls: the field that gets the focus is
+// brought into view, at the bottom of the card and back at its top.
+void TestFinestre::schedaClientiMostraIlCampo()
+{
+    QWidget *scheda = nullptr;
+    for (QWidget *w : App().ordine)
+        if (QString(w->metaObject()->className()) == "TfrmClienti") scheda = w;
+    QVERIFY(scheda);
+    scheda->resize(kLarghezza, kAltezza - 30);
+    scheda->show();
+    scheda->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(scheda));
+    auto *scorri = scheda->findChild<QScrollArea *>();
+    QVERIFY(scorri);
+    QVERIFY2(scorri->verticalScrollBar()->maximum() > 0, "the card fits: nothing to scroll");
+    auto inVista = [&](const char *nome) {
+        auto *campo = scheda->findChild<QWidget *>(nome);
+        const QRect r(campo->mapTo(scorri->viewport(), QPoint(0, 0)), campo->size());
+        return scorri->viewport()->rect().contains(r);
+    };
+    for (const char *nome : {"txtNote", "txtCliente", "txtZona", "txtDataNasc"}) {
+        scheda->findChild<QWidget *>(nome)->setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY2(inVista(nome), nome);
+    }
+    scheda->hide();
 }
 
 QTEST_MAIN(TestFinestre)

@@ -59,6 +59,7 @@ const char *NomeFile(Simbolo s)
     case Simbolo::Foglio: return "foglio";
     case Simbolo::Calendario: return "calendario";
     case Simbolo::Orologio: return "orologio";
+    case Simbolo::Banca: return "banca";
     }
     return "";
 }
@@ -133,6 +134,7 @@ QColor ColoreSimbolo(Simbolo s)
     case Simbolo::Foglio: return QColor(0x21, 0x73, 0x46);
     case Simbolo::Calendario: return QColor(Colore::Primario);
     case Simbolo::Orologio: return QColor(Colore::Acqua);
+    case Simbolo::Banca: return QColor(0x1E, 0x7B, 0x45);
     }
     return QColor(Colore::Primario);
 }

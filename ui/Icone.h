@@ -42,8 +42,9 @@ enum class Simbolo {
     Foglio,     // spreadsheet: sheet with a table
     Calendario, // calendar page with today marked (today's date)
     Orologio,   // clock face (the time now)
+    Banca,      // bank building (IBAN)
 };
-inline constexpr int NumeroSimboli = int(Simbolo::Orologio) + 1;
+inline constexpr int NumeroSimboli = int(Simbolo::Banca) + 1;
 
 // The file of a symbol in the resource, e.g. ":/icone/salva.svg".
 QString FileSimbolo(Simbolo s);
