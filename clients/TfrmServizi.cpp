@@ -255,11 +255,18 @@ QWidget *TfrmAllegaExcel::CreaVoce()
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(16);
     form->setVerticalSpacing(14);
-    form->addRow(QStringLiteral("Data:"), conImmagine(txtData, impData));
-    form->addRow(QStringLiteral("Ora:"), conImmagine(txtOra, impOra));
-    form->addRow(QStringLiteral("Servizi:"), txtServizi);
-    form->addRow(QStringLiteral("Agente:"), txtAgente);
-    form->addRow(QStringLiteral("Importo: \u20AC"), txtImporto);
+    // each label centred on its field
+    auto voce = [this](const QString &testo) {
+        auto *l = new QLabel(testo, panCosti);
+        l->setMinimumHeight(32);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    form->addRow(voce(QStringLiteral("Data:")), conImmagine(txtData, impData));
+    form->addRow(voce(QStringLiteral("Ora:")), conImmagine(txtOra, impOra));
+    form->addRow(voce(QStringLiteral("Servizi:")), txtServizi);
+    form->addRow(voce(QStringLiteral("Agente:")), txtAgente);
+    form->addRow(voce(QStringLiteral("Importo: \u20AC")), txtImporto);
 
     auto *scheda = new QWidget(panCosti);
     scheda->setObjectName(QStringLiteral("schedaVoce"));
