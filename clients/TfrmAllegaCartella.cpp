@@ -36,19 +36,9 @@ void DisegnaCancella(QPainter &p, const QRectF &r, Stile::Stato s)
     p.drawLine(m + QPointF(-d, d), m + QPointF(d, -d));
 }
 
-QPushButton *Pulsante(const QString &testo, const QString &nome, QWidget *parent, int larghezza)
-{
-    auto *b = new QPushButton(testo, parent);
-    b->setObjectName(nome);
-    b->setAutoDefault(false);
-    b->setMinimumSize(larghezza, 32);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 520)), owner_(owner)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, QSize(760, 500)), owner_(owner)
 {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -57,9 +47,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    auto *titolo = new QLabel(QStringLiteral("File allegati alla scheda"), this);
-    titolo->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 15, true));
-    titolo->setStyleSheet(QStringLiteral("color: #143E6E;"));
     auto *istruzioni = new QLabel(QStringLiteral("Con Sfoglia... si sceglie un file, che viene copiato nella cartella "
                                                  "dei documenti allegati; con Apri lo si apre con il programma "
                                                  "associato."),
@@ -70,7 +57,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     auto *corpo = new QVBoxLayout;
     corpo->setContentsMargins(24, 18, 24, 12);
     corpo->setSpacing(10);
-    corpo->addWidget(titolo);
     corpo->addWidget(istruzioni);
 
     for (int i = 0; i < 3; ++i) {
@@ -93,8 +79,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
         s.desc = new QLineEdit(riquadro);
         s.desc->setObjectName(QStringLiteral("txtDesc") + n);
         s.desc->setMinimumHeight(30);
-        s.sfoglia = Pulsante(QStringLiteral("Sfoglia..."), QStringLiteral("btnSfoglia") + n, riquadro, 100);
-        s.apri = Pulsante(QStringLiteral("Apri"), QStringLiteral("btnApri") + n, riquadro, 80);
+        s.sfoglia = Stile::Pulsante(QStringLiteral("Sfoglia..."), QStringLiteral("btnSfoglia") + n, riquadro,
+                                    QIcon(), 100);
+        s.apri = Stile::Pulsante(QStringLiteral("Apri"), QStringLiteral("btnApri") + n, riquadro, QIcon(), 80);
         s.apri->setEnabled(false);
         s.cancella = new Stile::TImmagine(QStringLiteral("imgCancella") + n, QSize(28, 28), riquadro);
         s.cancella->setFixedSize(28, 28);
@@ -118,6 +105,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
         g->setColumnMinimumWidth(4, 240);
         corpo->addWidget(riquadro);
 
+        Stile::EvidenziaFocus(s.file);
         Stile::EvidenziaFocus(s.desc);
     }
     corpo->addStretch(1);
@@ -128,8 +116,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     btnApri01 = slot_[0].apri, btnApri02 = slot_[1].apri, btnApri03 = slot_[2].apri;
     imgCancella01 = slot_[0].cancella, imgCancella02 = slot_[1].cancella, imgCancella03 = slot_[2].cancella;
 
-    btnApplica = Pulsante(QStringLiteral("Applica e chiudi"), QStringLiteral("btnApplica"), this, 150);
-    btnAnnulla = Pulsante(QStringLiteral("Annulla"), QStringLiteral("btnAnnulla"), this, 110);
+    btnApplica = Stile::Pulsante(QStringLiteral("Applica e chiudi"), QStringLiteral("btnApplica"), this, QIcon(), 150);
+    btnAnnulla = Stile::Pulsante(QStringLiteral("Annulla"), QStringLiteral("btnAnnulla"), this);
+    // Enter never presses a default button of the window.
+    for (QPushButton *b : findChildren<QPushButton *>()) b->setAutoDefault(false);
     Stile::Principale(btnApplica);
     QWidget *piede = Piede();
     auto *riga = static_cast<QHBoxLayout *>(piede->layout());
@@ -140,6 +130,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Stile::TDialogo(owner, 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
+    l->addWidget(Stile::Testata(this, QStringLiteral("Allega file"), QStringLiteral("File allegati alla scheda")));
     l->addLayout(corpo, 1);
     l->addWidget(piede);
 

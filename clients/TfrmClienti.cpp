@@ -10,6 +10,7 @@
 #include "clients/GuidaClienti.h"
 #include "storage/Testo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,6 +36,9 @@ const QStringList &Province()
         "TP TR TS TV UD VA VB VC VE VI VR VT VV").split(u' ');
     return p;
 }
+
+// The width of the card's area from which its sections go in two columns.
+constexpr int kLarghezzaDueColonne = 1080;
 
 const char *const kStatoIniziale = "Pronto per archiviare una nuova scheda...";
 
@@ -91,7 +96,9 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
             {&lblDesc03, "lblDesc03", C::Desc03},
         },
         {}, {}});
-    for (const CampoScheda &r : campi_->Campi()) campi_->Controllo(r)->installEventFilter(this); // status line
+    // The status line empties over the fields (the recontact box has a hint of its own).
+    for (const CampoScheda &r : campi_->Campi())
+        if (campi_->Controllo(r) != chkRicontatta) campi_->Controllo(r)->installEventFilter(this);
     for (QComboBox *c : {txtProvNasc, txtProvRes}) {
         TCampiScheda::ImpostaScelte(c, Province());
         c->setMaxVisibleItems(14);
@@ -117,59 +124,54 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     // --- buttons -------------------------------------------------------------
     auto pulsante = [this](QPushButton *&b, const char *nome, const QString &testo, const QIcon &icona,
                            const QString &suggerimento) {
-        b = new QPushButton(icona, testo, this);
-        b->setObjectName(nome);
-        b->setCursor(Qt::PointingHandCursor);
+        b = Stile::Pulsante(testo, QString::fromLatin1(nome), this, icona, 0);
+        b->setMinimumSize(0, 0);
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setProperty("suggerimento", suggerimento);
-        b->installEventFilter(this);
+        b->setProperty("suggerimento", suggerimento); // also the tooltip of the small buttons
+        Stile::Suggerimento(b, panInfo, suggerimento);
         return b;
     };
     // The drawn symbols, sharp at each size the buttons show them.
     const qreal dpr = devicePixelRatioF();
-    auto glifo = [dpr](Stile::Simbolo s, QRgb colore = Stile::Colore::Primario) {
-        QIcon icona;
-        for (int lato : {16, 22, 32}) icona.addPixmap(Stile::Glifo(s, lato, QColor(colore), dpr));
-        return icona;
-    };
-    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), glifo(Stile::Simbolo::Nuovo),
+    const QColor primario(Stile::Colore::Primario);
+    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Stile::IconaPulsante(Stile::Simbolo::Nuovo, primario, dpr),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."));
-    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), glifo(Stile::Simbolo::Duplica),
+    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Stile::IconaPulsante(Stile::Simbolo::Duplica, primario, dpr),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), glifo(Stile::Simbolo::Allega),
+    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), Stile::IconaPulsante(Stile::Simbolo::Allega, primario, dpr),
              QStringLiteral("Allega file alla scheda corrente."));
-    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), glifo(Stile::Simbolo::Salva, Stile::Colore::Carta),
+    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Stile::IconaPulsante(Stile::Simbolo::Salva, QColor(Stile::Colore::Carta), dpr),
              QStringLiteral("Salva la scheda corrente in archivio."));
-    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), glifo(Stile::Simbolo::Trova),
+    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Stile::IconaPulsante(Stile::Simbolo::Trova, primario, dpr),
              QStringLiteral("Trova una scheda in archivio."));
-    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), glifo(Stile::Simbolo::Anteprima),
+    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Stile::IconaPulsante(Stile::Simbolo::Anteprima, primario, dpr),
              QStringLiteral("Visualizza l'anteprima di stampa."));
-    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), glifo(Stile::Simbolo::Stampa),
+    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Stile::IconaPulsante(Stile::Simbolo::Stampa, primario, dpr),
              QStringLiteral("Stampa la scheda corrente."));
-    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), glifo(Stile::Simbolo::Pdf),
+    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), Stile::IconaPulsante(Stile::Simbolo::Pdf, primario, dpr),
              QStringLiteral("Esporta la scheda in formato PDF."));
-    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), glifo(Stile::Simbolo::Ricontatta),
+    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), Stile::IconaPulsante(Stile::Simbolo::Ricontatta, primario, dpr),
              QStringLiteral("Visualizza il riepilogo dei clienti da ricontattare."));
-    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), glifo(Stile::Simbolo::Esporta),
+    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Stile::IconaPulsante(Stile::Simbolo::Esporta, primario, dpr),
              QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), glifo(Stile::Simbolo::Guida),
+    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), Stile::IconaPulsante(Stile::Simbolo::Guida, primario, dpr),
              QStringLiteral("Visualizza la guida in linea."));
-    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), glifo(Stile::Simbolo::Esci),
+    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), Stile::IconaPulsante(Stile::Simbolo::Esci, primario, dpr),
              QStringLiteral("Esci dalla schermata di lavoro corrente."));
-    pulsante(cmdPrimo, "cmdPrimo", QString(), glifo(Stile::Simbolo::Primo),
+    pulsante(cmdPrimo, "cmdPrimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Primo, primario, dpr),
              QStringLiteral("Visualizza la prima scheda in archivio."));
-    pulsante(cmdIndietro, "cmdIndietro", QString(), glifo(Stile::Simbolo::Indietro),
+    pulsante(cmdIndietro, "cmdIndietro", QString(), Stile::IconaPulsante(Stile::Simbolo::Indietro, primario, dpr),
              QStringLiteral("Visualizza la scheda precedente in archivio."));
-    pulsante(cmdAvanti, "cmdAvanti", QString(), glifo(Stile::Simbolo::Avanti),
+    pulsante(cmdAvanti, "cmdAvanti", QString(), Stile::IconaPulsante(Stile::Simbolo::Avanti, primario, dpr),
              QStringLiteral("Visualizza la scheda successiva in archivio."));
-    pulsante(cmdUltimo, "cmdUltimo", QString(), glifo(Stile::Simbolo::Ultimo),
+    pulsante(cmdUltimo, "cmdUltimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Ultimo, primario, dpr),
              QStringLiteral("Visualizza l'ultima scheda in archivio."));
-    pulsante(btnEmail, "btnEmail", QString(), glifo(Stile::Simbolo::Email),
+    pulsante(btnEmail, "btnEmail", QString(), Stile::IconaPulsante(Stile::Simbolo::Email, primario, dpr),
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    pulsante(btnChiamate, "btnChiamate", QString(), glifo(Stile::Simbolo::Chiamate),
+    pulsante(btnChiamate, "btnChiamate", QString(), Stile::IconaPulsante(Stile::Simbolo::Chiamate, primario, dpr),
              QStringLiteral("Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate."));
-    const QIcon controlla = glifo(Stile::Simbolo::Controlla);
+    const QIcon controlla = Stile::IconaPulsante(Stile::Simbolo::Controlla, primario, dpr);
     pulsante(btnCodFisc, "btnCodFisc", QString(), controlla,
              QStringLiteral("Controlla il codice fiscale."));
     pulsante(btnCarta, "btnCarta", QString(), controlla,
@@ -181,10 +183,10 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
         b->setFixedWidth(40);
         b->setToolTip(b->property("suggerimento").toString());
     }
-    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), glifo(Stile::Simbolo::Incassi),
+    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), Stile::IconaPulsante(Stile::Simbolo::Incassi, primario, dpr),
              QStringLiteral("Visualizza il riepilogo dei servizi forniti al cliente."));
-    chkRicontatta->setProperty("suggerimento",
-                               QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
+    Stile::Suggerimento(chkRicontatta, panInfo,
+                        QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
 
     // --- layout --------------------------------------------------------------
     QList<QWidget *> sezioni;
@@ -240,11 +242,12 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     metti(s2, 1, 1, QStringLiteral("E-mail:"), txtEmail, 2, btnEmail);
 
     QGridLayout *s3 = sezione(QStringLiteral("Codici e dati di pagamento"));
+    // the IBAN gets two columns, room for its 27 characters
     metti(s3, 0, 0, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
     metti(s3, 0, 1, QStringLiteral("Partita IVA:"), txtPartitaIva, 1, btnPartitaIva);
-    metti(s3, 0, 2, QStringLiteral("IBAN:"), txtIban, 1, btnIban);
-    metti(s3, 1, 0, QStringLiteral("Carta di credito n."), txtCarta);
-    metti(s3, 1, 1, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
+    metti(s3, 0, 2, QStringLiteral("Carta di credito n."), txtCarta);
+    metti(s3, 1, 0, QStringLiteral("IBAN:"), txtIban, 2, btnIban);
+    metti(s3, 1, 2, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
 
     QGridLayout *s4 = sezione(QStringLiteral("Documento e dati personali"));
     metti(s4, 0, 0, QStringLiteral("Estremi documento:"), txtDocumento, 2);
@@ -265,21 +268,37 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
 
     for (QGridLayout *g : {s1, s2, s3, s4})
         for (int c = 0; c < g->columnCount(); ++c) g->setColumnStretch(c, 1);
+    s3->setColumnStretch(0, 3); // the 16 characters of the codice fiscale
+    s3->setColumnStretch(1, 2);
+    s3->setColumnStretch(2, 2);
     s5->setColumnStretch(0, 1);
     s5->setColumnStretch(1, 1);
 
     auto *centro = new QWidget;
     centro->setObjectName("panCentro");
     centro->installEventFilter(this);
-    auto *colonnaSezioni = new QVBoxLayout(centro);
-    colonnaSezioni->setContentsMargins(18, 14, 18, 14);
-    colonnaSezioni->setSpacing(12);
-    for (QWidget *s : sezioni) colonnaSezioni->addWidget(s);
-    colonnaSezioni->addStretch();
+    griglia_ = new QHBoxLayout(centro);
+    griglia_->setContentsMargins(18, 14, 18, 14);
+    griglia_->setSpacing(14);
+    for (QVBoxLayout *&c : colonneSezioni_) {
+        c = new QVBoxLayout;
+        c->setSpacing(12);
+        c->addStretch(1);
+        griglia_->addLayout(c, 1);
+    }
+    sezioni_ = sezioni;
+    DisponiSezioni(1);
     auto *scorri = new QScrollArea(this);
+    scorri_ = scorri;
     scorri->setWidget(centro);
     scorri->setWidgetResizable(true);
     scorri->setFrameShape(QFrame::NoFrame);
+    scorri->viewport()->installEventFilter(this);
+    // Where the sections do not all fit, the field that gets the focus
+    // (Enter, Tab, a click) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this, centro](QWidget *, QWidget *ora) {
+        if (ora && centro->isAncestorOf(ora)) scorri_->ensureWidgetVisible(ora, 24, 24);
+    });
 
     auto *destra = new QWidget(this);
     destra->setObjectName("panPulsanti");
@@ -388,13 +407,30 @@ void TfrmClienti::closeEvent(QCloseEvent *e)
     hide();
 }
 
+void TfrmClienti::DisponiSezioni(int colonne)
+{
+    if (colonne == colonne_) return;
+    colonne_ = colonne;
+    for (QWidget *s : sezioni_)
+        for (QVBoxLayout *c : colonneSezioni_) c->removeWidget(s);
+    // One under the other in their order; side by side, personal data and
+    // telephones on the left, codes, documents and notes on the right.
+    for (int i = 0; i < sezioni_.size(); ++i) {
+        QVBoxLayout *c = colonneSezioni_[colonne == 2 && i >= 2 ? 1 : 0];
+        c->insertWidget(c->count() - 1, sezioni_[i]);
+    }
+    griglia_->setStretch(1, colonne == 2 ? 1 : 0);
+    griglia_->setSpacing(colonne == 2 ? 14 : 0);
+}
+
 bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
 {
-    // The status line: the hint of the button under the mouse, empty elsewhere.
-    if (e->type() == QEvent::Enter) {
-        const QVariant s = o->property("suggerimento");
-        panInfo->setText(s.isValid() ? s.toString() : QString());
-    }
+    // The sections go side by side where the window is wide enough for them.
+    if (scorri_ && o == scorri_->viewport() && e->type() == QEvent::Resize)
+        DisponiSezioni(static_cast<QResizeEvent *>(e)->size().width() >= kLarghezzaDueColonne ? 2 : 1);
+    // The status line empties over the background and the fields; the
+    // buttons show their hints (Stile::Suggerimento).
+    if (e->type() == QEvent::Enter) panInfo->clear();
     return QWidget::eventFilter(o, e);
 }
 

@@ -3,10 +3,14 @@
 #include "storage/Schede.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
+class QVBoxLayout;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -86,8 +90,15 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    // The sections of the card in one column, or in two side by side.
+    void DisponiSezioni(int colonne);
     void SvuotaScheda();
     void ApriStoricoChiamate();
     void ApriServizi();
     std::unique_ptr<TCampiScheda> campi_;
+    QList<QWidget *> sezioni_;
+    QHBoxLayout *griglia_ = nullptr;
+    std::array<QVBoxLayout *, 2> colonneSezioni_{};
+    QScrollArea *scorri_ = nullptr;
+    int colonne_ = 0;
 };

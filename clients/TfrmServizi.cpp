@@ -18,8 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStringListModel>
@@ -54,7 +52,8 @@ protected:
     }
 };
 
-// Edit fields: pale blue with a sky-blue border, yellow while focused.
+// Edit fields: pale blue with a sky-blue border, yellow while focused; the
+// yellow highlight of every window goes round the field as well.
 void ColoraCampo(QLineEdit *campo, bool conFuoco)
 {
     campo->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: 1px solid #87CEEB; }")
@@ -68,69 +67,10 @@ QLabel *Etichetta(const QString &testo, QWidget *parent, const char *nome = null
     return l;
 }
 
-QPushButton *Pulsante(const QString &testo, const char *nome, QWidget *parent, int larghezza = 130)
-{
-    auto *b = new QPushButton(testo, parent);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAutoDefault(false);
-    b->setMinimumSize(larghezza, 34);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-// The pictures beside the date and time fields.
-void DisegnaCalendario(QPainter &p, const QRectF &r, Stile::Stato s)
-{
-    const QColor c = s == Stile::Stato::Disabilitata ? QColor(0xA3, 0xAE, 0xB9)
-                     : s == Stile::Stato::Normale    ? QColor(Stile::Colore::Primario)
-                                                     : QColor(0x2E, 0x76, 0xC6);
-    const QRectF f = r.adjusted(4, 6, -4, -3);
-    p.setPen(QPen(c, 1.6));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(f, 3, 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawRect(QRectF(f.left(), f.top(), f.width(), f.height() * 0.28));
-    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(f.left() + f.width() * 0.28, r.top() + 3), QPointF(f.left() + f.width() * 0.28, f.top() + 3));
-    p.drawLine(QPointF(f.right() - f.width() * 0.28, r.top() + 3), QPointF(f.right() - f.width() * 0.28, f.top() + 3));
-    p.setPen(Qt::NoPen);
-    for (int riga = 0; riga < 2; ++riga)
-        for (int col = 0; col < 3; ++col)
-            p.drawRect(QRectF(f.left() + f.width() * (0.18 + col * 0.25), f.top() + f.height() * (0.42 + riga * 0.26),
-                              f.width() * 0.14, f.height() * 0.14));
-}
-
-void DisegnaOrologio(QPainter &p, const QRectF &r, Stile::Stato s)
-{
-    const QColor c = s == Stile::Stato::Disabilitata ? QColor(0xA3, 0xAE, 0xB9)
-                     : s == Stile::Stato::Normale    ? QColor(Stile::Colore::Acqua)
-                                                     : QColor(0x14, 0xA8, 0xAA);
-    const QRectF f = r.adjusted(4, 4, -4, -4);
-    p.setPen(QPen(c, 1.8));
-    p.setBrush(Qt::white);
-    p.drawEllipse(f);
-    const QPointF m = f.center();
-    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(m, QPointF(m.x(), f.top() + f.height() * 0.22));
-    p.drawLine(m, QPointF(f.right() - f.width() * 0.26, m.y()));
-}
-
-Stile::TImmagine *Immagine(const char *nome, QWidget *parent,
-                           void (*disegno)(QPainter &, const QRectF &, Stile::Stato), const QString &suggerimento)
-{
-    auto *i = new Stile::TImmagine(QString::fromLatin1(nome), QSize(30, 30), parent);
-    i->setFixedSize(30, 30);
-    i->ImpostaCliccabile(true);
-    i->ImpostaDisegno(disegno);
-    i->setToolTip(suggerimento);
-    return i;
-}
-
 } // namespace
 
 TfrmAllegaExcel::TfrmAllegaExcel(TfrmClienti *owner)
-    : Stile::TDialogo(owner, QSize(1000, 620)), owner_(owner), frxReport(std::make_unique<TReport>(ModelloRiepilogoDati()))
+    : Stile::TDialogo(owner, QSize(1000, 680)), owner_(owner), frxReport(std::make_unique<TReport>(ModelloRiepilogoDati()))
 {
     // FormCreate
     ImpostaFormati();
@@ -147,17 +87,22 @@ TfrmAllegaExcel::TfrmAllegaExcel(TfrmClienti *owner)
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
-    l->addWidget(CreaElenco());
-    l->addWidget(CreaVoce());
+    l->addWidget(Stile::Testata(this, QStringLiteral("Riepilogo servizi forniti"), QStringLiteral("Clienti e Servizi")));
+    l->addWidget(CreaElenco(), 1);
+    l->addWidget(CreaVoce(), 1);
     panCosti->hide();
 
     // Enter moves to the next field.
     successivo_ = {{txtTrova, btnTrova}, {txtData, txtOra},       {txtOra, txtServizi},
                    {txtServizi, txtAgente}, {txtAgente, txtImporto}, {txtImporto, txtData}};
+    // The field with the focus turns yellow and shows the yellow highlight behind it.
     for (QLineEdit *e : std::initializer_list<QLineEdit *>{txtTrova, txtData, txtOra, txtServizi, txtAgente, txtImporto}) {
         ColoraCampo(e, false);
+        Stile::EvidenziaFocus(e);
         e->installEventFilter(this);
     }
+    // Enter moves between fields or presses the focused button, never a default one.
+    for (QPushButton *b : findChildren<QPushButton *>()) b->setAutoDefault(false);
 
     trova_ = new TTrovaInLista(lstRecords, txtTrova, nullptr, this);
     connect(btnTrova, &QPushButton::clicked, this, &TfrmAllegaExcel::btnTrovaClick);
@@ -189,7 +134,7 @@ QWidget *TfrmAllegaExcel::CreaElenco()
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setMinimumHeight(30);
-    btnTrova = Pulsante(QStringLiteral("Trova"), "btnTrova", panContainer, 110);
+    btnTrova = Stile::Pulsante(QStringLiteral("Trova"), QStringLiteral("btnTrova"), panContainer);
     auto *cerca = new QHBoxLayout;
     cerca->setSpacing(10);
     cerca->addWidget(txtTrova, 1);
@@ -204,8 +149,10 @@ QWidget *TfrmAllegaExcel::CreaElenco()
     lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords->setStyleSheet(QStringLiteral("QListView { background: #FFFFFF; border: 1px solid #C9D3DE; }"
-                                             "QListView::item:selected { background: #CFE0F5; color: black; }"));
+    lstRecords->setAlternatingRowColors(true);
+    lstRecords->setStyleSheet(QStringLiteral(
+        "QListView { background: #FFFFFF; alternate-background-color: #F5F8FC;"
+        " border: 1px solid #C9D3DE; border-radius: 4px; }"));
 
     lblRigo03 = Etichetta(QStringLiteral("Per modificare una scheda in elenco, selezionarla con un clic e premere "
                                          "il pulsante Modifica voce."),
@@ -217,7 +164,7 @@ QWidget *TfrmAllegaExcel::CreaElenco()
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotale->setMinimumWidth(180);
     lblTotale->setFont(Stile::Carattere(QStringLiteral("Segoe UI"), 13, true));
-    lblTotale->setStyleSheet(QStringLiteral("color: #143E6E; background: #F0F8FF; border: 1px solid #87CEEB;"
+    lblTotale->setStyleSheet(QStringLiteral("color: #143E6E; background: #F3F6FA; border: 1px solid #D3DCE6;"
                                             " border-radius: 4px; padding: 3px 10px;"));
     auto *sotto = new QHBoxLayout;
     sotto->addWidget(lblRigo03, 1);
@@ -234,10 +181,13 @@ QWidget *TfrmAllegaExcel::CreaElenco()
     corpo->addWidget(lstRecords, 1);
     corpo->addLayout(sotto);
 
-    btnChiudi = Pulsante(QStringLiteral("Chiudi"), "btnChiudi", panContainer, 110);
-    btnAggiungi = Pulsante(QStringLiteral("Aggiungi voce"), "btnAggiungi", panContainer);
-    btnModifica = Pulsante(QStringLiteral("Modifica voce"), "btnModifica", panContainer);
-    btnStampa = Pulsante(QStringLiteral("Stampa riepilogo"), "btnStampa", panContainer, 150);
+    btnChiudi = Stile::Pulsante(QStringLiteral("Chiudi"), QStringLiteral("btnChiudi"), panContainer);
+    btnAggiungi = Stile::Pulsante(QStringLiteral("Aggiungi voce"), QStringLiteral("btnAggiungi"), panContainer,
+                                  QIcon(), 130);
+    btnModifica = Stile::Pulsante(QStringLiteral("Modifica voce"), QStringLiteral("btnModifica"), panContainer,
+                                  QIcon(), 130);
+    btnStampa = Stile::Pulsante(QStringLiteral("Stampa riepilogo"), QStringLiteral("btnStampa"), panContainer,
+                                QIcon(), 150);
     Stile::Principale(btnAggiungi);
     auto *piede = new QWidget(panContainer);
     piede->setFixedHeight(64);
@@ -288,8 +238,10 @@ QWidget *TfrmAllegaExcel::CreaVoce()
     txtImporto->setText(QStringLiteral("0,00"));
     txtImporto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    impData = Immagine("impData", panCosti, DisegnaCalendario, QStringLiteral("Data odierna"));
-    impOra = Immagine("impOra", panCosti, DisegnaOrologio, QStringLiteral("Ora corrente"));
+    impData = Stile::PulsanteSimbolo(QStringLiteral("impData"), Stile::Simbolo::Calendario, 30, panCosti);
+    impData->setToolTip(QStringLiteral("Data odierna"));
+    impOra = Stile::PulsanteSimbolo(QStringLiteral("impOra"), Stile::Simbolo::Orologio, 30, panCosti);
+    impOra->setToolTip(QStringLiteral("Ora corrente"));
 
     auto conImmagine = [](QLineEdit *e, QWidget *i) {
         auto *h = new QHBoxLayout;
@@ -303,11 +255,18 @@ QWidget *TfrmAllegaExcel::CreaVoce()
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(16);
     form->setVerticalSpacing(14);
-    form->addRow(QStringLiteral("Data:"), conImmagine(txtData, impData));
-    form->addRow(QStringLiteral("Ora:"), conImmagine(txtOra, impOra));
-    form->addRow(QStringLiteral("Servizi:"), txtServizi);
-    form->addRow(QStringLiteral("Agente:"), txtAgente);
-    form->addRow(QStringLiteral("Importo: \u20AC"), txtImporto);
+    // each label centred on its field
+    auto voce = [this](const QString &testo) {
+        auto *l = new QLabel(testo, panCosti);
+        l->setMinimumHeight(32);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    form->addRow(voce(QStringLiteral("Data:")), conImmagine(txtData, impData));
+    form->addRow(voce(QStringLiteral("Ora:")), conImmagine(txtOra, impOra));
+    form->addRow(voce(QStringLiteral("Servizi:")), txtServizi);
+    form->addRow(voce(QStringLiteral("Agente:")), txtAgente);
+    form->addRow(voce(QStringLiteral("Importo: \u20AC")), txtImporto);
 
     auto *scheda = new QWidget(panCosti);
     scheda->setObjectName(QStringLiteral("schedaVoce"));
@@ -327,8 +286,8 @@ QWidget *TfrmAllegaExcel::CreaVoce()
     corpo->addWidget(scheda);
     corpo->addStretch(1);
 
-    btnSalva = Pulsante(QStringLiteral("Salva"), "btnSalva", panCosti, 110);
-    cmdClose = Pulsante(QStringLiteral("Chiudi"), "cmdClose", panCosti, 110);
+    btnSalva = Stile::Pulsante(QStringLiteral("Salva"), QStringLiteral("btnSalva"), panCosti);
+    cmdClose = Stile::Pulsante(QStringLiteral("Chiudi"), QStringLiteral("cmdClose"), panCosti);
     Stile::Principale(btnSalva);
     auto *piede = new QWidget(panCosti);
     piede->setFixedHeight(64);

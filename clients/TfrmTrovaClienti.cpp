@@ -41,7 +41,7 @@ namespace {
 DescrizioneRicerca Ricerca()
 {
     DescrizioneRicerca d;
-    d.dimensione = QSize(1180, 640);
+    d.dimensione = QSize(1000, 640);
     d.didascalia = QStringLiteral(" Trova clienti in archivio");
     d.sottotitolo = QStringLiteral("Clienti e Servizi");
     d.istruzioni = QStringLiteral("Compila uno o più campi e premi \u00abCerca\u00bb: vengono elencati i "

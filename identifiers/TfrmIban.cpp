@@ -1,7 +1,7 @@
 #include "identifiers/TfrmIban.h"
 
 TfrmIban::TfrmIban(QWidget *owner)
-    : TfrmControllo(FinestraIban(), Stile::Simbolo::Web, owner)
+    : TfrmControllo(FinestraIban(), Stile::Simbolo::Banca, owner)
 {
     txtIban = Campo();
 }

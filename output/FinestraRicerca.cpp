@@ -27,14 +27,16 @@ namespace {
 
 constexpr int kPiede = 64; // height of the bottom band with the buttons
 
-// Enter moves between fields or presses the focused button, never a default
-// one: the window's event filter clicks a focused button on Enter.
+// The most a search window may take: a 1024x768 screen less a taskbar and
+// the window frame. Longer lines scroll sideways in the list.
+constexpr QSize kMassima(1012, 700);
+
+// A button of the window. Enter moves between fields or presses the focused
+// button, never a default one: the window's event filter clicks a focused
+// button on Enter.
 QPushButton *Pulsante(const char *nome, const QString &testo, QWidget *parent, QObject *filtro)
 {
-    auto *b = new QPushButton(testo, parent);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setMinimumSize(110, 34);
-    b->setCursor(Qt::PointingHandCursor);
+    QPushButton *b = Stile::Pulsante(testo, QString::fromLatin1(nome), parent);
     b->setAutoDefault(false);
     b->setDefault(false);
     b->installEventFilter(filtro);
@@ -106,7 +108,7 @@ struct TFinestraRicerca::Progresso {
 };
 
 TFinestraRicerca::TFinestraRicerca(QWidget *owner, DescrizioneRicerca d)
-    : Stile::TDialogo(owner, d.dimensione, kPiede), owner_(owner), d_(std::move(d)),
+    : Stile::TDialogo(owner, d.dimensione.boundedTo(kMassima), kPiede), owner_(owner), d_(std::move(d)),
       progresso_(std::make_unique<Progresso>())
 {
     // FormCreate: dates "dd/mm/yyyy" and the decimal comma.
@@ -178,6 +180,9 @@ TFinestraRicerca::TFinestraRicerca(QWidget *owner, DescrizioneRicerca d)
         colonna->addWidget(panContainer, 1);
     }
 
+    // The find field shows the yellow focus highlight like the filter fields.
+    Stile::EvidenziaFocus(txtTrova);
+
     if (!d_.guida.titolo.isEmpty()) {
         auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
         connect(f1, &QShortcut::activated, this, [this] { MostraGuida(this, d_.guida); });
@@ -188,14 +193,7 @@ TFinestraRicerca::~TFinestraRicerca() = default;
 
 QWidget *TFinestraRicerca::CreaBanner()
 {
-    const QString titolo = d_.didascalia.trimmed();
-    const QString sottotitolo = d_.sottotitolo;
-    auto *banner = new Stile::TImmagine(QStringLiteral("imgLogo"), QSize(d_.dimensione.width(), 84), this);
-    banner->setFixedHeight(84);
-    banner->ImpostaDisegno([titolo, sottotitolo](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, titolo, sottotitolo);
-    });
-    return banner;
+    return Stile::Testata(this, d_.didascalia.trimmed(), d_.sottotitolo);
 }
 
 QWidget *TFinestraRicerca::CreaFiltri()

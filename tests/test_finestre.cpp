@@ -2,6 +2,7 @@
 // table, and that each fits a 1024x768 screen (less a taskbar) with no label
 // cut.
 #include "app/Finestre.h"
+#include "identifiers/TfrmControllo.h"
 #include "storage/Cartella.h"
 #include "ui/Stile.h"
 
@@ -9,7 +10,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +64,8 @@ private slots:
     void cleanupTestCase();
     void ordineDiCreazione();
     void stannoNelloSchermo();
+    void schedaClientiSenzaScorrere();
+    void schedaClientiMostraIlCampo();
 
 private:
     QTemporaryDir dir_;
@@ -131,10 +137,85 @@ void TestFinestre::stannoNelloSchermo()
                                .arg(largo)
                                .arg(r.width());
         }
+        // A check window's field shows the longest text that may be typed in
+        // it whole, without scrolling its start away.
+        if (auto *c = qobject_cast<TfrmControllo *>(w)) {
+            QLineEdit *campo = c->Campo();
+            const int n = c->Descrizione().lunghezzaMassima;
+            const QFontMetrics fm(campo->font());
+            int largo = 0;
+            for (QChar lettera : {QChar('W'), QChar('M'), QChar('0')})
+                largo = qMax(largo, fm.horizontalAdvance(QString(n, lettera)));
+            // the frame, the text margins and the cursor take a few units
+            const QMargins m = campo->textMargins();
+            const int spazio = campo->contentsRect().width() - m.left() - m.right() - 2 * 2 - 2;
+            if (largo > spazio)
+                difetti << QString("%1: %2 shows %3 characters in %4, needs %5")
+                               .arg(classe, campo->objectName())
+                               .arg(n)
+                               .arg(spazio)
+                               .arg(largo);
+        }
         w->hide();
         w->setAttribute(Qt::WA_DontShowOnScreen, false);
     }
     if (!difetti.isEmpty()) QFAIL(qPrintable(difetti.join("\n")));
+}
+
+// Maximised on a 1366x768 screen (less a taskbar and a title bar), the client
+// card shows every section without scrolling; on 1024x768 it may scroll.
+void TestFinestre::schedaClientiSenzaScorrere()
+{
+    QWidget *scheda = nullptr;
+    for (QWidget *w : App().ordine)
+        if (QString(w->metaObject()->className()) == "TfrmClienti") scheda = w;
+    QVERIFY(scheda);
+    scheda->setAttribute(Qt::WA_DontShowOnScreen);
+    scheda->resize(1366, 768 - 40 - 30);
+    scheda->show();
+    QCoreApplication::processEvents();
+    auto *scorri = scheda->findChild<QScrollArea *>();
+    QVERIFY(scorri);
+    scorri->widget()->layout()->activate();
+    QCoreApplication::processEvents();
+    QCOMPARE(scorri->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(scorri->horizontalScrollBar()->maximum(), 0);
+    // every field of the card is in view
+    for (QWidget *campo : scorri->widget()->findChildren<QLineEdit *>()) {
+        if (!campo->isVisibleTo(scheda)) continue;
+        const QRect r(campo->mapTo(scorri->viewport(), QPoint(0, 0)), campo->size());
+        QVERIFY2(scorri->viewport()->rect().contains(r), qPrintable(campo->objectName()));
+    }
+    scheda->hide();
+    scheda->setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
+// On a 1024x768 screen the card scrolls: the field that gets the focus is
+// brought into view, at the bottom of the card and back at its top.
+void TestFinestre::schedaClientiMostraIlCampo()
+{
+    QWidget *scheda = nullptr;
+    for (QWidget *w : App().ordine)
+        if (QString(w->metaObject()->className()) == "TfrmClienti") scheda = w;
+    QVERIFY(scheda);
+    scheda->resize(kLarghezza, kAltezza - 30);
+    scheda->show();
+    scheda->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(scheda));
+    auto *scorri = scheda->findChild<QScrollArea *>();
+    QVERIFY(scorri);
+    QVERIFY2(scorri->verticalScrollBar()->maximum() > 0, "the card fits: nothing to scroll");
+    auto inVista = [&](const char *nome) {
+        auto *campo = scheda->findChild<QWidget *>(nome);
+        const QRect r(campo->mapTo(scorri->viewport(), QPoint(0, 0)), campo->size());
+        return scorri->viewport()->rect().contains(r);
+    };
+    for (const char *nome : {"txtNote", "txtCliente", "txtZona", "txtDataNasc"}) {
+        scheda->findChild<QWidget *>(nome)->setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY2(inVista(nome), nome);
+    }
+    scheda->hide();
 }
 
 QTEST_MAIN(TestFinestre)

@@ -1,5 +1,5 @@
 // The shared look: every symbol comes from its SVG file in the resource, the
-// push-button factory, the status-line hints, the one font table.
+// push-button factory, the symbol buttons, the status-line hints, the one font table.
 #include "output/Stampa.h"
 #include "ui/Kit.h"
 
@@ -20,6 +20,7 @@ private slots:
     void pulsante_data();
     void pulsante();
     void suggerimento();
+    void pulsanteSimbolo();
     void sostituzioniCaratteri_data();
     void sostituzioniCaratteri();
 };
@@ -122,6 +123,40 @@ void TestUiKit::suggerimento()
     delete riga;
     QApplication::sendEvent(esci, &esce);
     QApplication::sendEvent(salva, &entra);
+}
+
+// A symbol used as a button: drawn in the symbol's colour, grey and without
+// the hand when disabled, and a click only while enabled.
+void TestUiKit::pulsanteSimbolo()
+{
+    QWidget finestra;
+    Stile::TImmagine *ora = Stile::PulsanteSimbolo("impOra", Stile::Simbolo::Orologio, 30, &finestra);
+    QCOMPARE(ora->objectName(), QString("impOra"));
+    QCOMPARE(ora->size(), QSize(30, 30));
+    QCOMPARE(ora->cursor().shape(), Qt::PointingHandCursor);
+    QSignalSpy clic(ora, &Stile::TImmagine::cliccata);
+
+    // the most saturated pixel of what is on screen
+    auto saturazione = [](const QImage &img) {
+        int s = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y).alpha() > 200) s = qMax(s, img.pixelColor(x, y).hsvSaturation());
+        return s;
+    };
+    const QImage attivo = ora->Immagine().toImage();
+    QVERIFY(PixelDisegnati(attivo) > 40);
+    QVERIFY(saturazione(attivo) > 150); // teal, not grey
+    QTest::mouseClick(ora, Qt::LeftButton);
+    QCOMPARE(clic.size(), 1);
+
+    ora->setEnabled(false);
+    const QImage spento = ora->Immagine().toImage();
+    QVERIFY(PixelDisegnati(spento) > 40);
+    QVERIFY(saturazione(spento) < 60);
+    QVERIFY(ora->cursor().shape() != Qt::PointingHandCursor);
+    QTest::mouseClick(ora, Qt::LeftButton);
+    QCOMPARE(clic.size(), 1);
 }
 
 void TestUiKit::sostituzioniCaratteri_data()

@@ -57,6 +57,9 @@ const char *NomeFile(Simbolo s)
     case Simbolo::Ultimo: return "ultimo";
     case Simbolo::Controlla: return "controlla";
     case Simbolo::Foglio: return "foglio";
+    case Simbolo::Calendario: return "calendario";
+    case Simbolo::Orologio: return "orologio";
+    case Simbolo::Banca: return "banca";
     }
     return "";
 }
@@ -129,6 +132,9 @@ QColor ColoreSimbolo(Simbolo s)
     case Simbolo::Ultimo: return QColor(Colore::Primario);
     case Simbolo::Controlla: return QColor(0x37, 0x9B, 0x57);
     case Simbolo::Foglio: return QColor(0x21, 0x73, 0x46);
+    case Simbolo::Calendario: return QColor(Colore::Primario);
+    case Simbolo::Orologio: return QColor(Colore::Acqua);
+    case Simbolo::Banca: return QColor(0x1E, 0x7B, 0x45);
     }
     return QColor(Colore::Primario);
 }

@@ -40,8 +40,11 @@ enum class Simbolo {
     Ultimo,     // >|
     Controlla,  // check mark in a circle
     Foglio,     // spreadsheet: sheet with a table
+    Calendario, // calendar page with today marked (today's date)
+    Orologio,   // clock face (the time now)
+    Banca,      // bank building (IBAN)
 };
-inline constexpr int NumeroSimboli = int(Simbolo::Foglio) + 1;
+inline constexpr int NumeroSimboli = int(Simbolo::Banca) + 1;
 
 // The file of a symbol in the resource, e.g. ":/icone/salva.svg".
 QString FileSimbolo(Simbolo s);

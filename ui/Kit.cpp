@@ -331,6 +331,36 @@ void TImmagine::AggiornaCursore()
         unsetCursor();
 }
 
+TImmagine *Testata(QWidget *parent, const QString &titolo, const QString &sottotitolo, int altezza,
+                   const QString &nome)
+{
+    auto *t = new TImmagine(nome, QSize(parent ? qMax(200, parent->width()) : 800, altezza), parent);
+    t->setFixedHeight(altezza);
+    t->setMinimumWidth(200);
+    t->ImpostaDisegno([titolo, sottotitolo](QPainter &p, const QRectF &r, Stato) {
+        DisegnaBanner(p, r, titolo, sottotitolo);
+    });
+    return t;
+}
+
+TImmagine *PulsanteSimbolo(const QString &nome, Simbolo simbolo, int lato, QWidget *parent)
+{
+    auto *i = new TImmagine(nome, QSize(lato, lato), parent);
+    i->setFixedSize(lato, lato);
+    i->ImpostaCliccabile(true);
+    i->ImpostaGrigioDaDisabilitata(false);
+    i->ImpostaDisegno([simbolo](QPainter &p, const QRectF &r, Stato s) {
+        const QColor base = ColoreSimbolo(simbolo);
+        const QColor c = s == Stato::Disabilitata ? QColor(0xA3, 0xAE, 0xB9)
+                         : s == Stato::Sopra      ? base.lighter(130)
+                         : s == Stato::Premuta    ? base.darker(120)
+                                                  : base;
+        const qreal m = r.width() * 0.08;
+        DisegnaSimbolo(p, simbolo, r.adjusted(m, m, -m, -m), c);
+    });
+    return i;
+}
+
 // ==================================================================== TLink
 
 TLink::TLink(const QString &nome, const QString &testo, QWidget *parent) : QLabel(testo, parent)

@@ -95,6 +95,17 @@ private:
     bool m_premuta = false;
 };
 
+// The program's banner across the top of a window: the logo, `titolo` and
+// `sottotitolo` on the dark gradient, `altezza` units high, as wide as the
+// window lets it be; a picture named `nome`.
+TImmagine *Testata(QWidget *parent, const QString &titolo, const QString &sottotitolo, int altezza = 84,
+                   const QString &nome = QStringLiteral("imgLogo"));
+
+// A bare symbol of the set used as a button, `lato` units square: in the
+// symbol's colour, brighter under the mouse, grey when disabled; the hand
+// cursor and the signals of TImmagine.
+TImmagine *PulsanteSimbolo(const QString &nome, Simbolo simbolo, int lato, QWidget *parent);
+
 // A web link: underlined Tahoma 14, dark blue; orange while the mouse button
 // is held on it or on a picture joined with Unisci(); dark blue again on
 // release and on click.
