@@ -6,14 +6,12 @@
 #include "storage/Formati.h"
 #include "storage/Testo.h"
 #include "ui/CampiScheda.h"
-#include "ui/Disegni.h"
 #include "ui/Guida.h"
 #include "ui/Kit.h"
 #include "ui/Messaggi.h"
 #include "ui/Navigazione.h"
 #include "ui/TMisc.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,13 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
-
-namespace {
-const char *const kStatoIniziale = "Pronto per stampare una nuova scheda...";
-}
 
 void RegistraScrittoriChiamate()
 {
@@ -42,7 +35,11 @@ void RegistraScrittoriChiamate()
     (void)fatto;
 }
 
-TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
+TfrmChiamate::TfrmChiamate(QWidget *parent)
+    : TFinestraScheda(parent, {QStringLiteral("Registro Chiamate"),
+                               QStringLiteral("Le telefonate fatte e ricevute, cliente per cliente"),
+                               QStringLiteral("Pronto per stampare una nuova scheda..."),
+                               QStringLiteral("Esci da questa schermata di lavoro.")})
 {
     ImpostaFormati();
     RegistraScrittoriChiamate();
@@ -81,7 +78,6 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
         },
         QStringLiteral("La scheda corrente è stata salvata in archivio."),
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")});
-    for (const CampoScheda &r : campi_->Campi()) campi_->Controllo(r)->installEventFilter(this); // status line
     TCampiScheda::ImpostaScelte(txtGiornoRit, SchedaChiamata::Giorni());
     TCampiScheda::ImpostaScelte(txtMeseRit, NomiMesi());
     TCampiScheda::ImpostaScelte(txtOreRit, SchedaChiamata::Ore());
@@ -95,134 +91,61 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     txtMeseRit->setFixedWidth(130);
     lblAnnoRit->setFixedWidth(76);
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(64);
-    QFont grassetto = lblPosizione->font();
-    grassetto.setBold(true);
-    grassetto.setPointSizeF(grassetto.pointSizeF() * 1.2);
-    lblPosizione->setFont(grassetto);
-    lblPosizione->installEventFilter(this);
-    campi_->ImpostaEtichettaPosizione(lblPosizione);
-
-    panInfo = new QLabel(QString::fromLatin1(kStatoIniziale), this);
-    panInfo->setObjectName("panInfo");
-    panInfo->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #1D5A9E; color: white; padding: 6px 12px; }"));
-
     // --- buttons -------------------------------------------------------------
-    auto pulsante = [this](QPushButton *&b, const char *nome, const QString &testo, const QIcon &icona,
-                           const QString &suggerimento) {
-        b = new QPushButton(icona, testo, this);
-        b->setObjectName(nome);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setProperty("suggerimento", suggerimento);
-        b->installEventFilter(this);
-        return b;
-    };
-    const qreal dpr = devicePixelRatioF();
-    auto glifo = [dpr](Stile::Simbolo s, QRgb colore = Stile::Colore::Primario) {
-        QIcon icona;
-        for (int lato : {16, 22, 32}) icona.addPixmap(Stile::Glifo(s, lato, QColor(colore), dpr));
-        return icona;
-    };
     using S = Stile::Simbolo;
-    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), glifo(S::Nuovo),
+    Pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Glifo(S::Nuovo),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."));
-    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), glifo(S::Duplica),
+    Pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Glifo(S::Duplica),
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), glifo(S::Salva, Stile::Colore::Carta),
+    Pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Glifo(S::Salva, Stile::Colore::Carta),
              QStringLiteral("Salva la scheda corrente in archivio."));
-    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), glifo(S::Trova),
+    Pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Glifo(S::Trova),
              QStringLiteral("Trova una scheda in archivio."));
-    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), glifo(S::Anteprima),
+    Pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Glifo(S::Anteprima),
              QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
-    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), glifo(S::Stampa),
+    Pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Glifo(S::Stampa),
              QStringLiteral("Stampa la scheda corrente."));
-    pulsante(cmdPrimo, "cmdPrimo", QString(), glifo(S::Primo),
-             QStringLiteral("Visualizza la prima scheda in archivio."));
-    pulsante(cmdIndietro, "cmdIndietro", QString(), glifo(S::Indietro),
-             QStringLiteral("Visualizza la scheda precedente in archivio."));
-    pulsante(cmdAvanti, "cmdAvanti", QString(), glifo(S::Avanti),
-             QStringLiteral("Visualizza la scheda successiva in archivio."));
-    pulsante(cmdUltimo, "cmdUltimo", QString(), glifo(S::Ultimo),
-             QStringLiteral("Visualizza l'ultima scheda in archivio."));
-    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta registro"), glifo(S::Esporta),
+    Pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta registro"), Glifo(S::Esporta),
              QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    pulsante(cmdRiepOggi, "cmdRiepOggi", QStringLiteral("Chiamate di oggi"), glifo(S::Chiamate),
+    Pulsante(cmdRiepOggi, "cmdRiepOggi", QStringLiteral("Chiamate di oggi"), Glifo(S::Chiamate),
              QStringLiteral("Visualizza il riepilogo delle chiamate di oggi."));
-    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), glifo(S::Guida),
+    Pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), Glifo(S::Guida),
              QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), glifo(S::Esci),
-             QStringLiteral("Esci da questa schermata di lavoro."));
-    pulsante(impRitiro, "impRitiro", QStringLiteral("Oggi"), QIcon(),
+    Pulsante(impRitiro, "impRitiro", QStringLiteral("Oggi"), QIcon(),
              QStringLiteral("Inserisci la data corrente."));
-    pulsante(impOraRit, "impOraRit", QStringLiteral("Adesso"), QIcon(),
+    Pulsante(impOraRit, "impOraRit", QStringLiteral("Adesso"), QIcon(),
              QStringLiteral("Inserisci l'ora corrente."));
-    pulsante(impCliente, "impCliente", QString(), glifo(S::Indietro, 0xFFC62828),
+    Pulsante(impCliente, "impCliente", QString(), Glifo(S::Indietro, 0xFFC62828),
              QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."));
-    pulsante(btnCodFisc, "btnCodFisc", QString(), glifo(S::Controlla),
+    Pulsante(btnCodFisc, "btnCodFisc", QString(), Glifo(S::Controlla),
              QStringLiteral("Controlla il codice fiscale."));
-    pulsante(btnEmail, "btnEmail", QString(), glifo(S::Email),
+    Pulsante(btnEmail, "btnEmail", QString(), Glifo(S::Email),
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
     for (QPushButton *b : {impRitiro, impOraRit, impCliente, btnCodFisc, btnEmail})
         b->setToolTip(b->property("suggerimento").toString());
     for (QPushButton *b : {impCliente, btnCodFisc, btnEmail}) b->setFixedWidth(40);
 
     // --- layout --------------------------------------------------------------
-    QList<QWidget *> sezioni;
-    auto sezione = [this, &sezioni](const QString &titolo) {
-        auto *g = new QGroupBox(titolo, this);
-        g->installEventFilter(this);
-        auto *grid = new QGridLayout(g);
-        grid->setHorizontalSpacing(12);
-        grid->setVerticalSpacing(6);
-        sezioni << g;
-        return grid;
-    };
-    auto etichetta = [this](const QString &t) {
-        auto *l = new QLabel(t, this);
-        l->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
-        l->installEventFilter(this);
-        return l;
-    };
-    // A label above a field (and the button beside it) at row r, column c.
-    auto metti = [&](QGridLayout *g, int r, int c, const QString &label, QWidget *campo, int span = 1,
-                     QWidget *accanto = nullptr) {
-        g->addWidget(etichetta(label), r * 2, c, 1, span);
-        if (accanto) {
-            auto *riga = new QHBoxLayout;
-            riga->setSpacing(6);
-            riga->addWidget(campo, 1);
-            riga->addWidget(accanto);
-            g->addLayout(riga, r * 2 + 1, c, 1, span);
-        } else {
-            g->addWidget(campo, r * 2 + 1, c, 1, span);
-        }
-    };
-
     // Date and time of the call, each in its own box with its "now" button.
     auto *grpData = new QGroupBox(QStringLiteral(" Data chiamata: "), this);
     grpData->setObjectName("grpData");
-    grpData->installEventFilter(this);
+    Sfondo(grpData);
     auto *gd = new QGridLayout(grpData);
     gd->setHorizontalSpacing(10);
-    gd->addWidget(etichetta(QStringLiteral("Giorno:")), 0, 0);
-    gd->addWidget(etichetta(QStringLiteral("Mese:")), 0, 1);
-    gd->addWidget(etichetta(QStringLiteral("Anno:")), 0, 2);
+    gd->addWidget(Etichetta(QStringLiteral("Giorno:")), 0, 0);
+    gd->addWidget(Etichetta(QStringLiteral("Mese:")), 0, 1);
+    gd->addWidget(Etichetta(QStringLiteral("Anno:")), 0, 2);
     gd->addWidget(txtGiornoRit, 1, 0);
     gd->addWidget(txtMeseRit, 1, 1);
     gd->addWidget(lblAnnoRit, 1, 2);
     gd->addWidget(impRitiro, 1, 3);
     auto *grpOra = new QGroupBox(QStringLiteral(" Ora chiamata: "), this);
     grpOra->setObjectName("grpOra");
-    grpOra->installEventFilter(this);
+    Sfondo(grpOra);
     auto *go = new QGridLayout(grpOra);
     go->setHorizontalSpacing(6);
-    go->addWidget(etichetta(QStringLiteral("Ore:")), 0, 0);
-    go->addWidget(etichetta(QStringLiteral("Minuti:")), 0, 2);
+    go->addWidget(Etichetta(QStringLiteral("Ore:")), 0, 0);
+    go->addWidget(Etichetta(QStringLiteral("Minuti:")), 0, 2);
     go->addWidget(txtOreRit, 1, 0);
     auto *duePunti = new QLabel(QStringLiteral(":"), this);
     duePunti->setObjectName("lblDuePunti");
@@ -235,95 +158,33 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     rigaData->addWidget(grpOra);
     rigaData->addStretch();
 
-    QGridLayout *s1 = sezione(QStringLiteral("La chiamata"));
-    metti(s1, 0, 0, QStringLiteral("Tipo chiamata:"), txtTipo);
-    metti(s1, 0, 1, QStringLiteral("Grado soddisfazione:"), txtGrado);
-    metti(s1, 0, 2, QStringLiteral("Durata:"), txtDurata);
-    metti(s1, 1, 0, QStringLiteral("Oggetto:"), txtOggetto, 3);
-    metti(s1, 2, 0, QStringLiteral("Esito:"), txtEsito, 3);
+    QGridLayout *s1 = Sezione(QStringLiteral("La chiamata"));
+    Metti(s1, 0, 0, QStringLiteral("Tipo chiamata:"), txtTipo);
+    Metti(s1, 0, 1, QStringLiteral("Grado soddisfazione:"), txtGrado);
+    Metti(s1, 0, 2, QStringLiteral("Durata:"), txtDurata);
+    Metti(s1, 1, 0, QStringLiteral("Oggetto:"), txtOggetto, 3);
+    Metti(s1, 2, 0, QStringLiteral("Esito:"), txtEsito, 3);
 
-    QGridLayout *s2 = sezione(QStringLiteral("Il cliente"));
-    metti(s2, 0, 0, QStringLiteral("Cognome e nome cliente:"), txtCliente, 1, impCliente);
-    metti(s2, 0, 1, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
-    metti(s2, 0, 2, QStringLiteral("Zona di appartenenza:"), txtZona);
-    metti(s2, 1, 0, QStringLiteral("Tel. preferenziale:"), txtRecapito);
-    metti(s2, 1, 1, QStringLiteral("Tel. cellulare:"), txtTelCel);
-    metti(s2, 1, 2, QStringLiteral("E-mail:"), txtEmail, 1, btnEmail);
+    QGridLayout *s2 = Sezione(QStringLiteral("Il cliente"));
+    Metti(s2, 0, 0, QStringLiteral("Cognome e nome cliente:"), txtCliente, 1, impCliente);
+    Metti(s2, 0, 1, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
+    Metti(s2, 0, 2, QStringLiteral("Zona di appartenenza:"), txtZona);
+    Metti(s2, 1, 0, QStringLiteral("Tel. preferenziale:"), txtRecapito);
+    Metti(s2, 1, 1, QStringLiteral("Tel. cellulare:"), txtTelCel);
+    Metti(s2, 1, 2, QStringLiteral("E-mail:"), txtEmail, 1, btnEmail);
 
-    QGridLayout *s3 = sezione(QStringLiteral("Note"));
-    metti(s3, 0, 0, QStringLiteral("Note:"), txtNote, 3);
-    metti(s3, 1, 0, QStringLiteral("Operatore / Agente:"), txtOperatore);
+    QGridLayout *s3 = Sezione(QStringLiteral("Note"));
+    Metti(s3, 0, 0, QStringLiteral("Note:"), txtNote, 3);
+    Metti(s3, 1, 0, QStringLiteral("Operatore / Agente:"), txtOperatore);
 
     for (QGridLayout *g : {s1, s2, s3})
         for (int c = 0; c < g->columnCount(); ++c) g->setColumnStretch(c, 1);
 
-    auto *centro = new QWidget;
-    centro->setObjectName("panCentro");
-    centro->installEventFilter(this);
-    auto *colonnaSezioni = new QVBoxLayout(centro);
-    colonnaSezioni->setContentsMargins(18, 14, 18, 14);
-    colonnaSezioni->setSpacing(12);
-    colonnaSezioni->addLayout(rigaData);
-    for (QWidget *s : sezioni) colonnaSezioni->addWidget(s);
-    colonnaSezioni->addStretch();
-    auto *scorri = new QScrollArea(this);
-    scorri->setWidget(centro);
-    scorri->setWidgetResizable(true);
-    scorri->setFrameShape(QFrame::NoFrame);
-
-    auto *destra = new QWidget(this);
-    destra->setObjectName("panPulsanti");
-    destra->installEventFilter(this);
-    destra->setStyleSheet(QStringLiteral(
-        "QWidget#panPulsanti { background: white; border-left: 1px solid #D3DCE6; }"
-        "QWidget#panPulsanti QPushButton { text-align: left; padding: 7px 12px; min-width: 150px; }"));
-    auto *colonna = new QVBoxLayout(destra);
-    colonna->setContentsMargins(14, 14, 14, 14);
-    colonna->setSpacing(6);
-    for (QPushButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta,
-                           cmdRiepOggi, cmdGuida}) {
-        b->setIconSize(QSize(22, 22));
-        colonna->addWidget(b);
-    }
-    colonna->addStretch();
-    cmdEsci->setIconSize(QSize(22, 22));
-    colonna->addWidget(cmdEsci);
     Stile::Principale(cmdSalva);
-
-    auto *sfoglia = new QHBoxLayout;
-    sfoglia->setSpacing(4);
-    for (QPushButton *b : {cmdPrimo, cmdIndietro}) sfoglia->addWidget(b);
-    sfoglia->addWidget(lblPosizione);
-    for (QPushButton *b : {cmdAvanti, cmdUltimo}) sfoglia->addWidget(b);
-
-    auto *piede = new QHBoxLayout;
-    piede->setContentsMargins(0, 0, 14, 0);
-    piede->addWidget(panInfo, 1);
-    piede->addSpacing(12);
-    piede->addLayout(sfoglia);
-
-    auto *corpo = new QHBoxLayout;
-    corpo->setSpacing(0);
-    corpo->addWidget(scorri, 1);
-    corpo->addWidget(destra);
-
-    auto *tutto = new QVBoxLayout(this);
-    tutto->setContentsMargins(0, 0, 0, 0);
-    tutto->setSpacing(0);
-    auto *banner = new Stile::TImmagine(QStringLiteral("imgTitolo"), QSize(800, 64), this);
-    banner->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, QStringLiteral("Registro Chiamate"),
-                             QStringLiteral("Le telefonate fatte e ricevute, cliente per cliente"));
-    });
-    banner->setFixedHeight(64);
-    banner->setMinimumWidth(200);
-    banner->installEventFilter(this);
-    tutto->addWidget(banner);
-    tutto->addLayout(corpo, 1);
-    tutto->addLayout(piede);
-
-    // Highlights and Tab order follow the Enter chain.
-    campi_->CollegaCatena();
+    // Side by side, the call on the left, the client and the notes on the right.
+    Componi({campi_.get(),
+             {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdEsporta, cmdRiepOggi, cmdGuida},
+             rigaData, 1});
 
     connect(cmdNuovo, &QPushButton::clicked, this, &TfrmChiamate::cmdNuovoClick);
     connect(cmdDuplica, &QPushButton::clicked, this, &TfrmChiamate::cmdDuplicaClick);
@@ -331,14 +192,9 @@ TfrmChiamate::TfrmChiamate(QWidget *parent) : QWidget(parent)
     connect(cmdTrova, &QPushButton::clicked, this, &TfrmChiamate::cmdTrovaClick);
     connect(cmdAnteprima, &QPushButton::clicked, this, &TfrmChiamate::cmdAnteprimaClick);
     connect(cmdStampa, &QPushButton::clicked, this, &TfrmChiamate::cmdStampaClick);
-    connect(cmdPrimo, &QPushButton::clicked, this, &TfrmChiamate::cmdPrimoClick);
-    connect(cmdIndietro, &QPushButton::clicked, this, &TfrmChiamate::cmdIndietroClick);
-    connect(cmdAvanti, &QPushButton::clicked, this, &TfrmChiamate::cmdAvantiClick);
-    connect(cmdUltimo, &QPushButton::clicked, this, &TfrmChiamate::cmdUltimoClick);
     connect(cmdEsporta, &QPushButton::clicked, this, &TfrmChiamate::cmdEsportaClick);
     connect(cmdRiepOggi, &QPushButton::clicked, this, &TfrmChiamate::cmdRiepOggiClick);
     connect(cmdGuida, &QPushButton::clicked, this, &TfrmChiamate::cmdGuidaClick);
-    connect(cmdEsci, &QPushButton::clicked, this, &TfrmChiamate::cmdEsciClick);
     connect(impRitiro, &QPushButton::clicked, this, &TfrmChiamate::impRitiroClick);
     connect(impOraRit, &QPushButton::clicked, this, &TfrmChiamate::impOraRitClick);
     connect(impCliente, &QPushButton::clicked, this, &TfrmChiamate::impClienteClick);
@@ -403,23 +259,6 @@ void TfrmChiamate::showEvent(QShowEvent *e)
     QTimer::singleShot(0, txtOggetto, [this] { txtOggetto->setFocus(); });
 }
 
-void TfrmChiamate::closeEvent(QCloseEvent *e)
-{
-    e->accept();
-    MostraHub();
-    hide();
-}
-
-bool TfrmChiamate::eventFilter(QObject *o, QEvent *e)
-{
-    // The status line: the hint of the button under the mouse, empty elsewhere.
-    if (e->type() == QEvent::Enter) {
-        const QVariant s = o->property("suggerimento");
-        panInfo->setText(s.isValid() ? s.toString() : QString());
-    }
-    return QWidget::eventFilter(o, e);
-}
-
 void TfrmChiamate::cmdNuovoClick()
 {
     NuovaScheda();
@@ -465,16 +304,6 @@ void TfrmChiamate::cmdSalvaClick()
         lblDataRit->setText(data);
         lblOraRit->setText(ora);
     }
-}
-
-void TfrmChiamate::cmdPrimoClick() { campi_->Sfoglia(Freccia::Primo); }
-void TfrmChiamate::cmdIndietroClick() { campi_->Sfoglia(Freccia::Indietro); }
-void TfrmChiamate::cmdAvantiClick() { campi_->Sfoglia(Freccia::Avanti); }
-void TfrmChiamate::cmdUltimoClick() { campi_->Sfoglia(Freccia::Ultimo); }
-
-void TfrmChiamate::cmdEsciClick()
-{
-    close();
 }
 
 void TfrmChiamate::impRitiroClick()

@@ -1,9 +1,9 @@
 #pragma once
 // The call card: the window of the app "Registro Chiamate".
 #include "calls/Chiamate.h"
+#include "ui/FinestraScheda.h"
 #include "ui/ScrittoriCliente.h"
 
-#include <QWidget>
 #include <memory>
 
 class QComboBox;
@@ -16,7 +16,7 @@ class TCampiScheda;
 // chosen client's six contact fields go into the call card.
 void RegistraScrittoriChiamate();
 
-class TfrmChiamate : public QWidget, public DestinatarioChiamata
+class TfrmChiamate : public TFinestraScheda, public DestinatarioChiamata
 {
     Q_OBJECT
 public:
@@ -38,15 +38,14 @@ public:
     QLineEdit *txtOggetto = nullptr, *txtEsito = nullptr, *txtGrado = nullptr, *txtDurata = nullptr,
               *txtCliente = nullptr, *txtCodFisc = nullptr, *txtZona = nullptr, *txtRecapito = nullptr,
               *txtTelCel = nullptr, *txtEmail = nullptr, *txtNote = nullptr, *txtOperatore = nullptr;
-    // Hidden: the derived date and time; the card's position (empty: new card).
+    // Hidden: the derived date and time.
     QLabel *lblDataRit = nullptr, *lblOraRit = nullptr;
-    QLabel *lblPosizione = nullptr;
-    QLabel *panInfo = nullptr; // status line
 
+    // The right-hand column (Esci and the browse bar are the frame's) and
+    // the buttons beside the fields.
     QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdTrova = nullptr,
-                *cmdAnteprima = nullptr, *cmdStampa = nullptr, *cmdPrimo = nullptr, *cmdIndietro = nullptr,
-                *cmdAvanti = nullptr, *cmdUltimo = nullptr, *cmdEsporta = nullptr, *cmdRiepOggi = nullptr,
-                *cmdGuida = nullptr, *cmdEsci = nullptr;
+                *cmdAnteprima = nullptr, *cmdStampa = nullptr, *cmdEsporta = nullptr, *cmdRiepOggi = nullptr,
+                *cmdGuida = nullptr;
     QPushButton *impRitiro = nullptr, *impOraRit = nullptr, *impCliente = nullptr, *btnCodFisc = nullptr,
                 *btnEmail = nullptr;
 
@@ -54,11 +53,6 @@ public slots:
     void cmdNuovoClick();
     void cmdDuplicaClick();
     void cmdSalvaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
-    void cmdEsciClick();
     void cmdTrovaClick();
     void cmdAnteprimaClick();
     void cmdStampaClick();
@@ -73,8 +67,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void NuovaScheda();

@@ -1,29 +1,22 @@
 #include "clients/TfrmClienti.h"
 
-#include "ui/Navigazione.h"
 #include "ui/CampiScheda.h"
 #include "ui/Guida.h"
 #include "ui/Messaggi.h"
-#include "ui/Disegni.h"
 #include "ui/Kit.h"
 #include "ui/TMisc.h"
 #include "clients/GuidaClienti.h"
 #include "storage/Testo.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QScrollArea>
+#include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -37,14 +30,13 @@ const QStringList &Province()
     return p;
 }
 
-// The width of the card's area from which its sections go in two columns.
-constexpr int kLarghezzaDueColonne = 1080;
-
-const char *const kStatoIniziale = "Pronto per archiviare una nuova scheda...";
-
 } // namespace
 
-TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
+TfrmClienti::TfrmClienti(QWidget *parent)
+    : TFinestraScheda(parent, {QStringLiteral("Clienti e Servizi"),
+                               QStringLiteral("Schede dei clienti, servizi forniti e documenti allegati"),
+                               QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                               QStringLiteral("Esci dalla schermata di lavoro corrente.")})
 {
     setObjectName("frmClienti");
     setWindowTitle(QStringLiteral(" Pratovia - Clienti e Servizi"));
@@ -96,9 +88,6 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
             {&lblDesc03, "lblDesc03", C::Desc03},
         },
         {}, {}});
-    // The status line empties over the fields (the recontact box has a hint of its own).
-    for (const CampoScheda &r : campi_->Campi())
-        if (campi_->Controllo(r) != chkRicontatta) campi_->Controllo(r)->installEventFilter(this);
     for (QComboBox *c : {txtProvNasc, txtProvRes}) {
         TCampiScheda::ImpostaScelte(c, Province());
         c->setMaxVisibleItems(14);
@@ -106,160 +95,96 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     }
     chkRicontatta->setText(QStringLiteral("Da ricontattare"));
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(64);
-    QFont grassetto = lblPosizione->font();
-    grassetto.setBold(true);
-    grassetto.setPointSizeF(grassetto.pointSizeF() * 1.2);
-    lblPosizione->setFont(grassetto);
-    lblPosizione->installEventFilter(this);
-    campi_->ImpostaEtichettaPosizione(lblPosizione);
-
-    panInfo = new QLabel(QString::fromLatin1(kStatoIniziale), this);
-    panInfo->setObjectName("panInfo");
-    panInfo->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #1D5A9E; color: white; padding: 6px 12px; }"));
-
     // --- buttons -------------------------------------------------------------
-    auto pulsante = [this](QPushButton *&b, const char *nome, const QString &testo, const QIcon &icona,
-                           const QString &suggerimento) {
-        b = Stile::Pulsante(testo, QString::fromLatin1(nome), this, icona, 0);
-        b->setMinimumSize(0, 0);
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setProperty("suggerimento", suggerimento); // also the tooltip of the small buttons
-        Stile::Suggerimento(b, panInfo, suggerimento);
-        return b;
+    auto pulsante = [this](QPushButton *&b, const char *nome, const QString &testo, Stile::Simbolo s,
+                           const QString &suggerimento, QRgb colore = Stile::Colore::Primario) {
+        return Pulsante(b, nome, testo, Glifo(s, colore), suggerimento);
     };
-    // The drawn symbols, sharp at each size the buttons show them.
-    const qreal dpr = devicePixelRatioF();
-    const QColor primario(Stile::Colore::Primario);
-    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), Stile::IconaPulsante(Stile::Simbolo::Nuovo, primario, dpr),
+    using S = Stile::Simbolo;
+    pulsante(cmdNuovo, "cmdNuovo", QStringLiteral("Nuovo"), S::Nuovo,
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda."));
-    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), Stile::IconaPulsante(Stile::Simbolo::Duplica, primario, dpr),
+    pulsante(cmdDuplica, "cmdDuplica", QStringLiteral("Duplica"), S::Duplica,
              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), Stile::IconaPulsante(Stile::Simbolo::Allega, primario, dpr),
+    pulsante(cmdFile, "cmdFile", QStringLiteral("Allega file"), S::Allega,
              QStringLiteral("Allega file alla scheda corrente."));
-    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), Stile::IconaPulsante(Stile::Simbolo::Salva, QColor(Stile::Colore::Carta), dpr),
-             QStringLiteral("Salva la scheda corrente in archivio."));
-    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), Stile::IconaPulsante(Stile::Simbolo::Trova, primario, dpr),
+    pulsante(cmdSalva, "cmdSalva", QStringLiteral("Salva"), S::Salva,
+             QStringLiteral("Salva la scheda corrente in archivio."), Stile::Colore::Carta);
+    pulsante(cmdTrova, "cmdTrova", QStringLiteral("Trova"), S::Trova,
              QStringLiteral("Trova una scheda in archivio."));
-    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), Stile::IconaPulsante(Stile::Simbolo::Anteprima, primario, dpr),
+    pulsante(cmdAnteprima, "cmdAnteprima", QStringLiteral("Anteprima"), S::Anteprima,
              QStringLiteral("Visualizza l'anteprima di stampa."));
-    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), Stile::IconaPulsante(Stile::Simbolo::Stampa, primario, dpr),
+    pulsante(cmdStampa, "cmdStampa", QStringLiteral("Stampa"), S::Stampa,
              QStringLiteral("Stampa la scheda corrente."));
-    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), Stile::IconaPulsante(Stile::Simbolo::Pdf, primario, dpr),
+    pulsante(cmdPDF, "cmdPDF", QStringLiteral("Crea PDF"), S::Pdf,
              QStringLiteral("Esporta la scheda in formato PDF."));
-    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), Stile::IconaPulsante(Stile::Simbolo::Ricontatta, primario, dpr),
+    pulsante(cmdRicontatta, "cmdRicontatta", QStringLiteral("Da ricontattare"), S::Ricontatta,
              QStringLiteral("Visualizza il riepilogo dei clienti da ricontattare."));
-    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), Stile::IconaPulsante(Stile::Simbolo::Esporta, primario, dpr),
+    pulsante(cmdEsporta, "cmdEsporta", QStringLiteral("Esporta archivio"), S::Esporta,
              QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), Stile::IconaPulsante(Stile::Simbolo::Guida, primario, dpr),
+    pulsante(cmdGuida, "cmdGuida", QStringLiteral("Guida"), S::Guida,
              QStringLiteral("Visualizza la guida in linea."));
-    pulsante(cmdEsci, "cmdEsci", QStringLiteral("Esci"), Stile::IconaPulsante(Stile::Simbolo::Esci, primario, dpr),
-             QStringLiteral("Esci dalla schermata di lavoro corrente."));
-    pulsante(cmdPrimo, "cmdPrimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Primo, primario, dpr),
-             QStringLiteral("Visualizza la prima scheda in archivio."));
-    pulsante(cmdIndietro, "cmdIndietro", QString(), Stile::IconaPulsante(Stile::Simbolo::Indietro, primario, dpr),
-             QStringLiteral("Visualizza la scheda precedente in archivio."));
-    pulsante(cmdAvanti, "cmdAvanti", QString(), Stile::IconaPulsante(Stile::Simbolo::Avanti, primario, dpr),
-             QStringLiteral("Visualizza la scheda successiva in archivio."));
-    pulsante(cmdUltimo, "cmdUltimo", QString(), Stile::IconaPulsante(Stile::Simbolo::Ultimo, primario, dpr),
-             QStringLiteral("Visualizza l'ultima scheda in archivio."));
-    pulsante(btnEmail, "btnEmail", QString(), Stile::IconaPulsante(Stile::Simbolo::Email, primario, dpr),
+    pulsante(btnEmail, "btnEmail", QString(), S::Email,
              QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    pulsante(btnChiamate, "btnChiamate", QString(), Stile::IconaPulsante(Stile::Simbolo::Chiamate, primario, dpr),
+    pulsante(btnChiamate, "btnChiamate", QString(), S::Chiamate,
              QStringLiteral("Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate."));
-    const QIcon controlla = Stile::IconaPulsante(Stile::Simbolo::Controlla, primario, dpr);
-    pulsante(btnCodFisc, "btnCodFisc", QString(), controlla,
+    pulsante(btnCodFisc, "btnCodFisc", QString(), S::Controlla,
              QStringLiteral("Controlla il codice fiscale."));
-    pulsante(btnCarta, "btnCarta", QString(), controlla,
+    pulsante(btnCarta, "btnCarta", QString(), S::Controlla,
              QStringLiteral("Controlla il numero di carta di credito."));
-    pulsante(btnPartitaIva, "btnPartitaIva", QString(), controlla,
+    pulsante(btnPartitaIva, "btnPartitaIva", QString(), S::Controlla,
              QStringLiteral("Controlla il numero di partita IVA."));
-    pulsante(btnIban, "btnIban", QString(), controlla, QStringLiteral("Controlla l'IBAN."));
+    pulsante(btnIban, "btnIban", QString(), S::Controlla, QStringLiteral("Controlla l'IBAN."));
     for (QPushButton *b : {btnEmail, btnChiamate, btnCodFisc, btnCarta, btnPartitaIva, btnIban}) {
         b->setFixedWidth(40);
         b->setToolTip(b->property("suggerimento").toString());
     }
-    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), Stile::IconaPulsante(Stile::Simbolo::Incassi, primario, dpr),
+    pulsante(btnProve, "btnProve", QStringLiteral("Servizi forniti"), S::Incassi,
              QStringLiteral("Visualizza il riepilogo dei servizi forniti al cliente."));
-    Stile::Suggerimento(chkRicontatta, panInfo,
-                        QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
+    Suggerisci(chkRicontatta,
+               QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
 
     // --- layout --------------------------------------------------------------
-    QList<QWidget *> sezioni;
-    auto sezione = [this, &sezioni](const QString &titolo) {
-        auto *g = new QGroupBox(titolo, this);
-        g->installEventFilter(this);
-        auto *grid = new QGridLayout(g);
-        grid->setHorizontalSpacing(12);
-        grid->setVerticalSpacing(6);
-        sezioni << g;
-        return grid;
-    };
-    auto etichetta = [this](const QString &t) {
-        auto *l = new QLabel(t, this);
-        l->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
-        return l;
-    };
-    // A label above a field (and the buttons beside it) at row r, column c.
-    auto metti = [&](QGridLayout *g, int r, int c, const QString &label, QWidget *campo, int span = 1,
-                     QWidget *accanto = nullptr) {
-        g->addWidget(etichetta(label), r * 2, c, 1, span);
-        if (accanto) {
-            auto *riga = new QHBoxLayout;
-            riga->setSpacing(6);
-            riga->addWidget(campo, 1);
-            riga->addWidget(accanto);
-            g->addLayout(riga, r * 2 + 1, c, 1, span);
-        } else {
-            g->addWidget(campo, r * 2 + 1, c, 1, span);
-        }
-    };
-
-    QGridLayout *s1 = sezione(QStringLiteral("Dati anagrafici"));
-    metti(s1, 0, 0, QStringLiteral("Cognome e nome:"), txtCliente, 2);
-    metti(s1, 0, 2, QStringLiteral("Sesso:"), txtSesso);
-    metti(s1, 0, 3, QStringLiteral("Data di nascita:"), txtDataNasc);
-    metti(s1, 1, 0, QStringLiteral("Comune di nascita:"), txtComuneNasc, 2);
-    metti(s1, 1, 2, QStringLiteral("Prov."), txtProvNasc);
-    metti(s1, 1, 3, QStringLiteral("Tel. preferenziale:"), txtRecapito);
-    metti(s1, 2, 0, QStringLiteral("Residente in Via / Piazza e numero civico:"), txtIndirizzoRes, 2);
-    metti(s1, 2, 2, QStringLiteral("Prov."), txtProvRes);
-    metti(s1, 2, 3, QStringLiteral("Comune di residenza:"), txtComuneRes);
-    metti(s1, 3, 0, QStringLiteral("CAP:"), txtCapRes);
-    metti(s1, 3, 1, QStringLiteral("Modalità di pagamento:"), txtEstremi, 3);
+    QGridLayout *s1 = Sezione(QStringLiteral("Dati anagrafici"));
+    Metti(s1, 0, 0, QStringLiteral("Cognome e nome:"), txtCliente, 2);
+    Metti(s1, 0, 2, QStringLiteral("Sesso:"), txtSesso);
+    Metti(s1, 0, 3, QStringLiteral("Data di nascita:"), txtDataNasc);
+    Metti(s1, 1, 0, QStringLiteral("Comune di nascita:"), txtComuneNasc, 2);
+    Metti(s1, 1, 2, QStringLiteral("Prov."), txtProvNasc);
+    Metti(s1, 1, 3, QStringLiteral("Tel. preferenziale:"), txtRecapito);
+    Metti(s1, 2, 0, QStringLiteral("Residente in Via / Piazza e numero civico:"), txtIndirizzoRes, 2);
+    Metti(s1, 2, 2, QStringLiteral("Prov."), txtProvRes);
+    Metti(s1, 2, 3, QStringLiteral("Comune di residenza:"), txtComuneRes);
+    Metti(s1, 3, 0, QStringLiteral("CAP:"), txtCapRes);
+    Metti(s1, 3, 1, QStringLiteral("Modalità di pagamento:"), txtEstremi, 3);
     txtSesso->setMaximumWidth(70);
     txtCapRes->setMaximumWidth(110);
 
-    QGridLayout *s2 = sezione(QStringLiteral("Telefoni ed e-mail"));
-    metti(s2, 0, 0, QStringLiteral("Tel. casa:"), txtTelCasa);
-    metti(s2, 0, 1, QStringLiteral("Tel. ufficio:"), txtTelUff);
-    metti(s2, 0, 2, QStringLiteral("Tel. cellulare:"), txtTelCel, 1, btnChiamate);
-    metti(s2, 1, 0, QStringLiteral("PEC:"), txtFax);
-    metti(s2, 1, 1, QStringLiteral("E-mail:"), txtEmail, 2, btnEmail);
+    QGridLayout *s2 = Sezione(QStringLiteral("Telefoni ed e-mail"));
+    Metti(s2, 0, 0, QStringLiteral("Tel. casa:"), txtTelCasa);
+    Metti(s2, 0, 1, QStringLiteral("Tel. ufficio:"), txtTelUff);
+    Metti(s2, 0, 2, QStringLiteral("Tel. cellulare:"), txtTelCel, 1, btnChiamate);
+    Metti(s2, 1, 0, QStringLiteral("PEC:"), txtFax);
+    Metti(s2, 1, 1, QStringLiteral("E-mail:"), txtEmail, 2, btnEmail);
 
-    QGridLayout *s3 = sezione(QStringLiteral("Codici e dati di pagamento"));
+    QGridLayout *s3 = Sezione(QStringLiteral("Codici e dati di pagamento"));
     // the IBAN gets two columns, room for its 27 characters
-    metti(s3, 0, 0, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
-    metti(s3, 0, 1, QStringLiteral("Partita IVA:"), txtPartitaIva, 1, btnPartitaIva);
-    metti(s3, 0, 2, QStringLiteral("Carta di credito n."), txtCarta);
-    metti(s3, 1, 0, QStringLiteral("IBAN:"), txtIban, 2, btnIban);
-    metti(s3, 1, 2, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
+    Metti(s3, 0, 0, QStringLiteral("Codice fiscale:"), txtCodFisc, 1, btnCodFisc);
+    Metti(s3, 0, 1, QStringLiteral("Partita IVA:"), txtPartitaIva, 1, btnPartitaIva);
+    Metti(s3, 0, 2, QStringLiteral("Carta di credito n."), txtCarta);
+    Metti(s3, 1, 0, QStringLiteral("IBAN:"), txtIban, 2, btnIban);
+    Metti(s3, 1, 2, QStringLiteral("Scadenza:"), txtScadeCarta, 1, btnCarta);
 
-    QGridLayout *s4 = sezione(QStringLiteral("Documento e dati personali"));
-    metti(s4, 0, 0, QStringLiteral("Estremi documento:"), txtDocumento, 2);
-    metti(s4, 0, 2, QStringLiteral("Occupazione:"), txtOccupazione);
-    metti(s4, 1, 0, QStringLiteral("Stato civile:"), txtCivile);
-    metti(s4, 1, 1, QStringLiteral("Titoli e qualifiche:"), txtTitoli, 2);
-    metti(s4, 2, 0, QStringLiteral("Prodotti o servizi di interesse:"), txtProdotti, 2);
-    metti(s4, 2, 2, QStringLiteral("Zona:"), txtZona);
+    QGridLayout *s4 = Sezione(QStringLiteral("Documento e dati personali"));
+    Metti(s4, 0, 0, QStringLiteral("Estremi documento:"), txtDocumento, 2);
+    Metti(s4, 0, 2, QStringLiteral("Occupazione:"), txtOccupazione);
+    Metti(s4, 1, 0, QStringLiteral("Stato civile:"), txtCivile);
+    Metti(s4, 1, 1, QStringLiteral("Titoli e qualifiche:"), txtTitoli, 2);
+    Metti(s4, 2, 0, QStringLiteral("Prodotti o servizi di interesse:"), txtProdotti, 2);
+    Metti(s4, 2, 2, QStringLiteral("Zona:"), txtZona);
 
-    QGridLayout *s5 = sezione(QStringLiteral("Questioni in sospeso e note"));
-    metti(s5, 0, 0, QStringLiteral("Questioni in sospeso:"), txtQuestioni, 2);
-    metti(s5, 1, 0, QStringLiteral("Note:"), txtNote, 2);
+    QGridLayout *s5 = Sezione(QStringLiteral("Questioni in sospeso e note"));
+    Metti(s5, 0, 0, QStringLiteral("Questioni in sospeso:"), txtQuestioni, 2);
+    Metti(s5, 1, 0, QStringLiteral("Note:"), txtNote, 2);
     auto *rigaFlag = new QHBoxLayout;
     rigaFlag->addWidget(chkRicontatta);
     rigaFlag->addStretch();
@@ -274,93 +199,17 @@ TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
     s5->setColumnStretch(0, 1);
     s5->setColumnStretch(1, 1);
 
-    auto *centro = new QWidget;
-    centro->setObjectName("panCentro");
-    centro->installEventFilter(this);
-    griglia_ = new QHBoxLayout(centro);
-    griglia_->setContentsMargins(18, 14, 18, 14);
-    griglia_->setSpacing(14);
-    for (QVBoxLayout *&c : colonneSezioni_) {
-        c = new QVBoxLayout;
-        c->setSpacing(12);
-        c->addStretch(1);
-        griglia_->addLayout(c, 1);
-    }
-    sezioni_ = sezioni;
-    DisponiSezioni(1);
-    auto *scorri = new QScrollArea(this);
-    scorri_ = scorri;
-    scorri->setWidget(centro);
-    scorri->setWidgetResizable(true);
-    scorri->setFrameShape(QFrame::NoFrame);
-    scorri->viewport()->installEventFilter(this);
-    // Where the sections do not all fit, the field that gets the focus
-    // (Enter, Tab, a click) is scrolled into view.
-    connect(qApp, &QApplication::focusChanged, this, [this, centro](QWidget *, QWidget *ora) {
-        if (ora && centro->isAncestorOf(ora)) scorri_->ensureWidgetVisible(ora, 24, 24);
-    });
-
-    auto *destra = new QWidget(this);
-    destra->setObjectName("panPulsanti");
-    destra->setStyleSheet(QStringLiteral(
-        "QWidget#panPulsanti { background: white; border-left: 1px solid #D3DCE6; }"
-        "QWidget#panPulsanti QPushButton { text-align: left; padding: 7px 12px; min-width: 150px; }"));
-    auto *colonna = new QVBoxLayout(destra);
-    colonna->setContentsMargins(14, 14, 14, 14);
-    colonna->setSpacing(6);
-    for (QPushButton *b : {cmdNuovo, cmdDuplica, cmdFile, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdPDF,
-                           cmdRicontatta, cmdEsporta, cmdGuida}) {
-        b->setIconSize(QSize(22, 22));
-        colonna->addWidget(b);
-    }
-    colonna->addStretch();
-    cmdEsci->setIconSize(QSize(22, 22));
-    colonna->addWidget(cmdEsci);
     Stile::Principale(cmdSalva);
-
-    auto *sfoglia = new QHBoxLayout;
-    sfoglia->setSpacing(4);
-    for (QPushButton *b : {cmdPrimo, cmdIndietro}) sfoglia->addWidget(b);
-    sfoglia->addWidget(lblPosizione);
-    for (QPushButton *b : {cmdAvanti, cmdUltimo}) sfoglia->addWidget(b);
-
-    auto *piede = new QHBoxLayout;
-    piede->setContentsMargins(0, 0, 14, 0);
-    piede->addWidget(panInfo, 1);
-    piede->addSpacing(12);
-    piede->addLayout(sfoglia);
-
-    auto *corpo = new QHBoxLayout;
-    corpo->setSpacing(0);
-    corpo->addWidget(scorri, 1);
-    corpo->addWidget(destra);
-
-    auto *tutto = new QVBoxLayout(this);
-    tutto->setContentsMargins(0, 0, 0, 0);
-    tutto->setSpacing(0);
-    auto *banner = new Stile::TImmagine(QStringLiteral("imgTitolo"), QSize(800, 64), this);
-    banner->ImpostaDisegno([](QPainter &p, const QRectF &r, Stile::Stato) {
-        Stile::DisegnaBanner(p, r, QStringLiteral("Clienti e Servizi"),
-                             QStringLiteral("Schede dei clienti, servizi forniti e documenti allegati"));
-    });
-    banner->setFixedHeight(64);
-    banner->setMinimumWidth(200);
-    banner->installEventFilter(this);
-    tutto->addWidget(banner);
-    tutto->addLayout(corpo, 1);
-    tutto->addLayout(piede);
-
-    // Highlights and Tab order follow the Enter chain.
-    campi_->CollegaCatena();
+    // Side by side, personal data and telephones on the left, codes,
+    // documents and notes on the right.
+    Componi({campi_.get(),
+             {cmdNuovo, cmdDuplica, cmdFile, cmdSalva, cmdTrova, cmdAnteprima, cmdStampa, cmdPDF, cmdRicontatta,
+              cmdEsporta, cmdGuida},
+             nullptr, 2});
 
     connect(cmdNuovo, &QPushButton::clicked, this, &TfrmClienti::cmdNuovoClick);
     connect(cmdDuplica, &QPushButton::clicked, this, &TfrmClienti::cmdDuplicaClick);
     connect(cmdSalva, &QPushButton::clicked, this, &TfrmClienti::cmdSalvaClick);
-    connect(cmdPrimo, &QPushButton::clicked, this, &TfrmClienti::cmdPrimoClick);
-    connect(cmdIndietro, &QPushButton::clicked, this, &TfrmClienti::cmdIndietroClick);
-    connect(cmdAvanti, &QPushButton::clicked, this, &TfrmClienti::cmdAvantiClick);
-    connect(cmdUltimo, &QPushButton::clicked, this, &TfrmClienti::cmdUltimoClick);
-    connect(cmdEsci, &QPushButton::clicked, this, &TfrmClienti::cmdEsciClick);
     connect(cmdFile, &QPushButton::clicked, this, &TfrmClienti::cmdFileClick);
     connect(cmdTrova, &QPushButton::clicked, this, &TfrmClienti::cmdTrovaClick);
     connect(cmdAnteprima, &QPushButton::clicked, this, &TfrmClienti::cmdAnteprimaClick);
@@ -398,40 +247,6 @@ void TfrmClienti::showEvent(QShowEvent *e)
     if (e->spontaneous()) return;
     SvuotaScheda();
     QTimer::singleShot(0, txtCliente, [this] { txtCliente->setFocus(); });
-}
-
-void TfrmClienti::closeEvent(QCloseEvent *e)
-{
-    e->accept();
-    MostraHub();
-    hide();
-}
-
-void TfrmClienti::DisponiSezioni(int colonne)
-{
-    if (colonne == colonne_) return;
-    colonne_ = colonne;
-    for (QWidget *s : sezioni_)
-        for (QVBoxLayout *c : colonneSezioni_) c->removeWidget(s);
-    // One under the other in their order; side by side, personal data and
-    // telephones on the left, codes, documents and notes on the right.
-    for (int i = 0; i < sezioni_.size(); ++i) {
-        QVBoxLayout *c = colonneSezioni_[colonne == 2 && i >= 2 ? 1 : 0];
-        c->insertWidget(c->count() - 1, sezioni_[i]);
-    }
-    griglia_->setStretch(1, colonne == 2 ? 1 : 0);
-    griglia_->setSpacing(colonne == 2 ? 14 : 0);
-}
-
-bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
-{
-    // The sections go side by side where the window is wide enough for them.
-    if (scorri_ && o == scorri_->viewport() && e->type() == QEvent::Resize)
-        DisponiSezioni(static_cast<QResizeEvent *>(e)->size().width() >= kLarghezzaDueColonne ? 2 : 1);
-    // The status line empties over the background and the fields; the
-    // buttons show their hints (Stile::Suggerimento).
-    if (e->type() == QEvent::Enter) panInfo->clear();
-    return QWidget::eventFilter(o, e);
 }
 
 void TfrmClienti::cmdNuovoClick()
@@ -472,16 +287,6 @@ void TfrmClienti::cmdSalvaClick()
         }
     }
     campi_->Salva();
-}
-
-void TfrmClienti::cmdPrimoClick() { campi_->Sfoglia(Freccia::Primo); }
-void TfrmClienti::cmdIndietroClick() { campi_->Sfoglia(Freccia::Indietro); }
-void TfrmClienti::cmdAvantiClick() { campi_->Sfoglia(Freccia::Avanti); }
-void TfrmClienti::cmdUltimoClick() { campi_->Sfoglia(Freccia::Ultimo); }
-
-void TfrmClienti::cmdEsciClick()
-{
-    close();
 }
 
 void TfrmClienti::cmdGuidaClick()

@@ -1,22 +1,18 @@
 #pragma once
 // The client card: the window of the app "Clienti e Servizi".
 #include "storage/Schede.h"
+#include "ui/FinestraScheda.h"
 
-#include <QWidget>
-#include <array>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
-class QHBoxLayout;
-class QVBoxLayout;
-class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TCampiScheda;
 
-class TfrmClienti : public QWidget
+class TfrmClienti : public TFinestraScheda
 {
     Q_OBJECT
 public:
@@ -44,18 +40,15 @@ public:
               *txtTitoli = nullptr, *txtProdotti = nullptr, *txtZona = nullptr, *txtQuestioni = nullptr,
               *txtNote = nullptr;
     QCheckBox *chkRicontatta = nullptr;
-    // Hidden labels: the attachments, and the position of the card (empty: new card).
+    // Hidden labels: the attachments.
     QLabel *lblFile01 = nullptr, *lblFile02 = nullptr, *lblFile03 = nullptr;
     QLabel *lblDesc01 = nullptr, *lblDesc02 = nullptr, *lblDesc03 = nullptr;
-    QLabel *lblPosizione = nullptr;
-    QLabel *panInfo = nullptr; // status line
 
-    // Picture buttons of the right-hand column, the browse bar and the
-    // buttons beside the fields.
+    // Picture buttons of the right-hand column (Esci and the browse bar are
+    // the frame's) and the buttons beside the fields.
     QPushButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdFile = nullptr, *cmdSalva = nullptr,
                 *cmdTrova = nullptr, *cmdAnteprima = nullptr, *cmdStampa = nullptr, *cmdPDF = nullptr,
-                *cmdRicontatta = nullptr, *cmdEsporta = nullptr, *cmdGuida = nullptr, *cmdEsci = nullptr;
-    QPushButton *cmdPrimo = nullptr, *cmdIndietro = nullptr, *cmdAvanti = nullptr, *cmdUltimo = nullptr;
+                *cmdRicontatta = nullptr, *cmdEsporta = nullptr, *cmdGuida = nullptr;
     QPushButton *btnEmail = nullptr, *btnChiamate = nullptr, *btnCodFisc = nullptr, *btnCarta = nullptr,
                 *btnPartitaIva = nullptr, *btnIban = nullptr, *btnProve = nullptr;
 
@@ -63,11 +56,6 @@ public slots:
     void cmdNuovoClick();
     void cmdDuplicaClick();
     void cmdSalvaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
-    void cmdEsciClick();
     void cmdFileClick();
     void cmdTrovaClick();
     void cmdAnteprimaClick();
@@ -86,19 +74,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    // The sections of the card in one column, or in two side by side.
-    void DisponiSezioni(int colonne);
     void SvuotaScheda();
     void ApriStoricoChiamate();
     void ApriServizi();
     std::unique_ptr<TCampiScheda> campi_;
-    QList<QWidget *> sezioni_;
-    QHBoxLayout *griglia_ = nullptr;
-    std::array<QVBoxLayout *, 2> colonneSezioni_{};
-    QScrollArea *scorri_ = nullptr;
-    int colonne_ = 0;
 };
