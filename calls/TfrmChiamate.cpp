@@ -19,8 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
 
 void RegistraScrittoriChiamate()
 {
@@ -251,12 +249,9 @@ void TfrmChiamate::NuovaScheda()
     txtOggetto->setFocus();
 }
 
-void TfrmChiamate::showEvent(QShowEvent *e)
+QWidget *TfrmChiamate::CampoIniziale() const
 {
-    QWidget::showEvent(e);
-    if (e->spontaneous()) return;
-    NuovaScheda();
-    QTimer::singleShot(0, txtOggetto, [this] { txtOggetto->setFocus(); });
+    return txtOggetto;
 }
 
 void TfrmChiamate::cmdNuovoClick()
@@ -266,11 +261,7 @@ void TfrmChiamate::cmdNuovoClick()
 
 void TfrmChiamate::cmdDuplicaClick()
 {
-    if (campi_->Posizione() == 0) { // a card never stored
-        Msg::Avviso(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                                         "questa è stata inserita in archivio."));
-        return;
-    }
+    if (!Duplicabile()) return;
     campi_->ImpostaPosizione(0);
     for (QComboBox *c : {txtGiornoRit, txtMeseRit, txtOreRit, txtMinutiRit}) {
         c->setCurrentIndex(-1);

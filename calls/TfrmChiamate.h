@@ -66,10 +66,10 @@ public slots:
     void btnEmailClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
+    void NuovaScheda() override;
+    QWidget *CampoIniziale() const override;
 
 private:
-    void NuovaScheda();
     void AzzeraSelezioni();
     std::unique_ptr<TCampiScheda> campi_;
 };

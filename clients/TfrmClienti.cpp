@@ -15,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
 
 namespace {
 
@@ -235,32 +233,25 @@ void TfrmClienti::CaricaScheda(const TSchedaCliente &r, qint64 posizione)
     campi_->ImpostaPosizione(posizione);
 }
 
-void TfrmClienti::SvuotaScheda()
+void TfrmClienti::NuovaScheda()
 {
     campi_->Svuota();
     txtCliente->setFocus();
 }
 
-void TfrmClienti::showEvent(QShowEvent *e)
+QWidget *TfrmClienti::CampoIniziale() const
 {
-    QWidget::showEvent(e);
-    if (e->spontaneous()) return;
-    SvuotaScheda();
-    QTimer::singleShot(0, txtCliente, [this] { txtCliente->setFocus(); });
+    return txtCliente;
 }
 
 void TfrmClienti::cmdNuovoClick()
 {
-    SvuotaScheda();
+    NuovaScheda();
 }
 
 void TfrmClienti::cmdDuplicaClick()
 {
-    if (campi_->Posizione() == 0) { // a card never stored
-        Msg::Avviso(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                                         "questa è stata inserita in archivio."));
-        return;
-    }
+    if (!Duplicabile()) return;
     for (QLabel *l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03}) l->clear();
     campi_->ImpostaPosizione(0);
     if (!campi_->Raggiungibile()) return;
@@ -301,11 +292,9 @@ void TfrmClienti::btnEmailClick()
 
 void TfrmClienti::btnChiamateClick()
 {
-    if (campi_->Posizione() == 0) { // a card never stored
-        Msg::Avviso(this, QStringLiteral("Attenzione: lo storico delle chiamate può essere visualizzato soltanto "
-                                         "dopo aver salvato la scheda del cliente."));
+    if (!Archiviata(QStringLiteral("Attenzione: lo storico delle chiamate può essere visualizzato soltanto "
+                                   "dopo aver salvato la scheda del cliente.")))
         return;
-    }
     if (Trim(txtCodFisc->text()).isEmpty()) {
         Msg::Avviso(this, QStringLiteral("Attenzione: per visualizzare lo storico delle chiamate è necessario "
                                          "indicare il codice fiscale dello cliente."));
@@ -317,11 +306,9 @@ void TfrmClienti::btnChiamateClick()
 
 void TfrmClienti::btnProveClick()
 {
-    if (campi_->Posizione() == 0) { // a card never stored
-        Msg::Avviso(this, QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato soltanto "
-                                         "dopo aver salvato la scheda del cliente."));
+    if (!Archiviata(QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato soltanto "
+                                   "dopo aver salvato la scheda del cliente.")))
         return;
-    }
     if (Trim(txtCliente->text()).isEmpty()) {
         Msg::Avviso(this, QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi è necessario "
                                          "indicare il nome del cliente."));

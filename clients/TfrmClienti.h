@@ -73,10 +73,10 @@ public slots:
     void btnProveClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
+    void NuovaScheda() override;
+    QWidget *CampoIniziale() const override;
 
 private:
-    void SvuotaScheda();
     void ApriStoricoChiamate();
     void ApriServizi();
     std::unique_ptr<TCampiScheda> campi_;

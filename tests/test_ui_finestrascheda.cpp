@@ -2,6 +2,7 @@
 // status line, the hints of the buttons, the right-hand column and the browse
 // bar, the sections in one or two columns, the focused field scrolled into
 // view, and the return to the hub when the card closes.
+#include "Modali.h"
 #include "storage/Cartella.h"
 #include "storage/Schede.h"
 #include "ui/CampiScheda.h"
@@ -72,6 +73,18 @@ public:
         Metti(s3, 0, 0, QStringLiteral("Note:"), txtNote);
         Componi({campi.get(), {cmdNuovo, cmdSalva}, sopra, 1});
     }
+
+    using TFinestraScheda::Archiviata;
+    using TFinestraScheda::Duplicabile;
+    int nuove = 0;
+
+protected:
+    void NuovaScheda() override
+    {
+        ++nuove;
+        campi->Svuota();
+    }
+    QWidget *CampoIniziale() const override { return txtTel; }
 };
 
 QGroupBox *SezioneDi(QWidget *w, const QString &titolo)
@@ -110,6 +123,8 @@ private slots:
     void colonnaEBarraDiScorrimento();
     void sezioniInUnaODueColonne();
     void campoConIlFuocoInVista();
+    void apertaNuova();
+    void soloSeArchiviata();
     void chiusuraTornaAlHub();
 
 private:
@@ -249,6 +264,48 @@ void TestFinestraScheda::campoConIlFuocoInVista()
         QCoreApplication::processEvents();
         QVERIFY2(inVista(campo), qPrintable(campo->objectName()));
     }
+}
+
+// Each time the window opens the card is new and the focus on its first field.
+void TestFinestraScheda::apertaNuova()
+{
+    SchedaProva w;
+    w.txtTel->setText("333");
+    w.campi->ImpostaPosizione(3);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(w.nuove, 1);
+    QVERIFY(w.txtTel->text().isEmpty());
+    QCOMPARE(w.campi->Posizione(), 0);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.txtTel));
+    // opened again after closing
+    w.txtTel->setText("333");
+    w.hide();
+    QCOMPARE(w.txtTel->text(), QString("333"));
+    w.show();
+    QCOMPARE(w.nuove, 2);
+    QVERIFY(w.txtTel->text().isEmpty());
+}
+
+void TestFinestraScheda::soloSeArchiviata()
+{
+    SchedaProva w;
+    {
+        RispostaBox box;
+        ChiudiModale chiudi;
+        QVERIFY(!w.Duplicabile());
+        QVERIFY(!w.Archiviata(QStringLiteral("Attenzione: prima salvare la prova.")));
+        QCOMPARE(box.testi(), QStringList({"Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                                           "che questa è stata inserita in archivio.",
+                                           "Attenzione: prima salvare la prova."}));
+        QCOMPARE(box.visti()[0].icona, QMessageBox::Warning);
+    }
+    w.campi->ImpostaPosizione(2);
+    RispostaBox box;
+    QVERIFY(w.Duplicabile());
+    QVERIFY(w.Archiviata(QStringLiteral("Attenzione: prima salvare la prova.")));
+    QVERIFY(box.testi().isEmpty());
 }
 
 void TestFinestraScheda::chiusuraTornaAlHub()

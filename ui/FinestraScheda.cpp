@@ -3,6 +3,7 @@
 #include "ui/CampiScheda.h"
 #include "ui/Disegni.h"
 #include "ui/Kit.h"
+#include "ui/Messaggi.h"
 #include "ui/Navigazione.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TFinestraScheda::TFinestraScheda(QWidget *parent, const Testi &testi) : QWidget(parent)
@@ -219,6 +222,27 @@ void TFinestraScheda::DisponiSezioni(int colonne)
     }
     griglia_->setStretch(1, colonne == 2 ? 1 : 0);
     griglia_->setSpacing(colonne == 2 ? 14 : 0);
+}
+
+bool TFinestraScheda::Archiviata(const QString &avviso)
+{
+    if (campi_ && campi_->Posizione() != 0) return true;
+    Msg::Avviso(this, avviso);
+    return false;
+}
+
+bool TFinestraScheda::Duplicabile()
+{
+    return Archiviata(QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                                     "questa è stata inserita in archivio."));
+}
+
+void TFinestraScheda::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    NuovaScheda();
+    if (QWidget *primo = CampoIniziale()) QTimer::singleShot(0, primo, [primo] { primo->setFocus(); });
 }
 
 void TFinestraScheda::closeEvent(QCloseEvent *e)

@@ -90,6 +90,20 @@ protected:
     // fields for Enter and Tab.
     void Componi(const Disposizione &d);
 
+    // A new, empty card: the fields as the card starts them, the focus on
+    // its first field. Shown each time the window opens (not when it comes
+    // back from being minimised or covered).
+    virtual void NuovaScheda() = 0;
+    // The field that has the focus once the window is shown.
+    virtual QWidget *CampoIniziale() const = 0;
+
+    // True for a card stored in the archive; otherwise `avviso` is shown and
+    // false returned.
+    bool Archiviata(const QString &avviso);
+    // Archiviata() with the warning of a card that cannot yet be duplicated.
+    bool Duplicabile();
+
+    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
