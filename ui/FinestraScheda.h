@@ -5,8 +5,10 @@
 // (cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo).
 //
 // A card derives from it, creates its fields (a TCampiScheda), its buttons
-// and its sections with the helpers below, then calls Componi(). The frame
-// then browses the card on the field table, flows the sections into two
+// and its sections with the helpers below, then calls Componi(); it says
+// what a new card is (NuovaScheda) and which field has the focus when the
+// window opens. The frame then starts a new card each time the window opens,
+// browses the card on the field table, flows the sections into two
 // columns where the body is wide enough, scrolls the focused field into
 // view, keeps the status line (a button's hint while the mouse is over it,
 // empty over the background and the fields) and returns to the hub when the
