@@ -5,6 +5,7 @@
 // windows only show what these return.
 #include "calls/Chiamate.h"
 #include "output/Esportazione.h"
+#include "reports/GrigliaChiamate.h"
 #include "output/SchedaReport.h"
 #include "storage/ElencoRecord.h"
 
@@ -31,18 +32,11 @@ struct FiltroChiamata {
 // The ten filters in the order of the Enter chain.
 extern const FiltroChiamata kFiltriChiamate[10];
 
-// The columns of the grid of today's calls and of the register export (1 to
-// 15, after "N."), and the header cells of their spreadsheet files.
-QVector<ColonnaGriglia> ColonneChiamate();
-QVector<IntestazioneExcel> IntestazioniChiamate();
-
-// Appends a row (its number, then DataRit, OraRit, Tipo, Oggetto, Esito,
-// Grado, Durata, Cliente, CodFisc, Zona, Recapito, TelCel, Email, Note,
-// Operatore, each trimmed) for every card of "Registro_Chiamate.pro", in file
-// order, whose trimmed DataRit `scegli` accepts (given as the field's bytes in
-// the file's code page, so no card is decoded before it is chosen). A failure
-// of the file is thrown on (EArchivio); the rows added before it stay.
-void RiempiChiamate(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli);
+// The grid of today's calls and of the register export is the call grid of
+// reports/GrigliaChiamate.h. RiempiChiamateConData lists the cards whose
+// trimmed DataRit `scegli` accepts (given as the field's bytes in the file's
+// code page, so no card is decoded before it is chosen).
+void RiempiChiamateConData(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli);
 // The register export: every card with a date.
 void RiempiRegistroChiamate(RigheGriglia &righe);
 // Today's calls: the cards dated `oggi` (as "dd/mm/yyyy").
