@@ -31,7 +31,7 @@ for seme in fuzz/corpus/*/; do
   echo "fuzz: $t for ${secondi}s"
   log="build-fuzz/$t.log"
   rc=0
-  build-fuzz/fuzz/"$t" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  build-fuzz/fuzz/"$t" -seed="${PRATOVIA_FUZZ_SEED:-1}" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="build-fuzz/crash-$t-" "$nuovi" "$seme" >"$log" 2>&1 || rc=$?
   grep -E "^(#[0-9]+.*DONE|stat::number_of_executed_units)" "$log" || true
   if [ "$rc" -ne 0 ]; then

@@ -75,6 +75,9 @@ std::optional<qint64> ImportoInCentesimi(const QString &text)
     qint64 cents = 0;
     for (QChar c : cifre) cents = cents * 10 + (c.unicode() - '0');
     if (arrotonda) ++cents; // half up, on the magnitude
+    // The same limit after rounding, so that an amount written back reads
+    // again ("99…9,999" would round to a digit more).
+    if (cents >= 100000000000000000LL) return std::nullopt;
     return negativo ? -cents : cents;
 }
 

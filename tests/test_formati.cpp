@@ -49,6 +49,11 @@ void TestFormati::importo_data()
     QTest::newRow("zero") << "0" << "0,00";
     QTest::newRow("negative") << "-2,345" << "-2,35";
     QTest::newRow("already normal") << "200,00" << "200,00";
+    // The largest amount read is 999999999999999,99; rounding past it is
+    // too large as well, so what is written back always reads again.
+    QTest::newRow("largest") << "999999999999999,99" << "999999999999999,99";
+    QTest::newRow("rounded past the largest") << "999999999999999,995" << "0,00";
+    QTest::newRow("a digit too many") << "1000000000000000" << "0,00";
 }
 
 void TestFormati::importo()
