@@ -393,11 +393,7 @@ void TfrmAllegaExcel::btnSalvaClick()
         return;
     }
     // An amount that is not a number is never stored as "0,00" in silence.
-    if (!txtImporto->Normalizza()) {
-        Msg::Avviso(this, QStringLiteral("Attenzione: l'importo digitato non \u00E8 valido."));
-        txtImporto->setFocus();
-        return;
-    }
+    if (!txtImporto->Conferma()) return;
     voce[size_t(TSchedaServizio::Importo)] = txtImporto->text();
     const QString posizione = Trim(lblPosizione->text());
     try {

@@ -128,10 +128,17 @@ void TCampoImporto::focusOutEvent(QFocusEvent *e)
     const Qt::FocusReason r = e->reason();
     const bool lasciato = r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason
                           && r != Qt::MenuBarFocusReason;
-    if (avvisando_ || !lasciato || Normalizza() || !isVisible()) return;
+    if (avvisando_ || !lasciato || !isVisible()) return;
+    Conferma();
+}
+
+bool TCampoImporto::Conferma()
+{
+    if (Normalizza()) return true;
     avvisando_ = true;
     Msg::Avviso(this, QStringLiteral("Attenzione: l'importo digitato non è valido."));
     avvisando_ = false;
     setFocus(Qt::OtherFocusReason);
     selectAll();
+    return false;
 }

@@ -70,6 +70,10 @@ public:
     // Puts the text in the amount form now ("12" -> "12,00", "" -> "0,00");
     // false, and the text unchanged, when it is not a number.
     bool Normalizza();
+    // Normalizza, or, when the text is not a number, the warning and the
+    // focus back in the field with its text selected; false then. The
+    // field calls it when it is left, a window before it stores the amount.
+    bool Conferma();
 
 protected:
     void focusInEvent(QFocusEvent *e) override;
