@@ -122,6 +122,7 @@ private slots:
     void ordinamento_data();
     void ordinamento();
     void ordinamentoCasuale();
+    void ordinamentoInLettura();
     void elencoERichiamo();
     void testoTrovate_data();
     void testoTrovate();
@@ -231,10 +232,12 @@ void TestFinestraRicerca::ordinamento()
 void TestFinestraRicerca::ordinamentoCasuale()
 {
     const QString alfabeto = QString::fromUtf8("aAbB zÿĀé€_") + QChar(0);
-    for (quint32 seme : {1u, 2u, 3u}) {
+    // Long lists are sorted in blocks while they are read: 40 000 lines
+    // take several blocks and merges.
+    for (auto [seme, quante] : {std::pair{1u, 3000}, {2u, 3000}, {3u, 3000}, {4u, 40000}}) {
         QRandomGenerator rng(seme);
         QStringList righe;
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < quante; ++i) {
             QString r = QString("Cliente ").repeated(int(rng.bounded(8)));
             const int n = int(rng.bounded(12));
             for (int k = 0; k < n; ++k) r += alfabeto[int(rng.bounded(alfabeto.size()))];
@@ -244,6 +247,25 @@ void TestFinestraRicerca::ordinamentoCasuale()
         OrdinaRighe(righe);
         QCOMPARE(righe, attese);
     }
+}
+
+// A long file read into a sorted list: the order of the plain comparison,
+// with the cards of equal lines in file order.
+void TestFinestraRicerca::ordinamentoInLettura()
+{
+    const QStringList nomi = {"Rossi", "rossi", "ROSSI", "Rossini", "Ros", "Bianchi", "bianco", "Verdi"};
+    QList<QStringList> schede;
+    QRandomGenerator rng(11);
+    for (int i = 0; i < 30000; ++i)
+        schede << QStringList{nomi[int(rng.bounded(nomi.size()))], QString::number(rng.bounded(40)),
+                              QString::number(i)};
+    Scrivi(schede);
+    const QStringList inOrdine = LeggiElenco(FileProva(), {}, false).righe;
+    QCOMPARE(inOrdine.size(), 30000);
+    QCOMPARE(LeggiElenco(FileProva(), {}, true).righe, OrdineAtteso(inOrdine));
+    // Through a filter that leaves out most of the file.
+    const auto scegli = [](const char *r) { return TProva::Leggi(r, LayoutProva::Citta).endsWith(u'7'); };
+    QCOMPARE(LeggiElenco(FileProva(), scegli, true).righe, OrdineAtteso(LeggiElenco(FileProva(), scegli, false).righe));
 }
 
 // ------------------------------------------------------ plain list functions
