@@ -21,6 +21,10 @@
 #include "calls/TfrmRiepChiamateOggi.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "appointments/TfrmArchivio_Scadenze.h"
+#include "appointments/TfrmCalendario.h"
+#include "appointments/TfrmStampaScadenza.h"
+#include "appointments/TfrmStartup.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
@@ -62,6 +66,8 @@ void CreaFinestre()
     f.frmSplash = crea(new TfrmSplash);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
+    f.frmArchivio_Scadenze = crea(new TfrmArchivio_Scadenze);
+    dialogo(new TfrmCalendario);
     dialogo(new TfrmCarta);
     f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
@@ -69,6 +75,8 @@ void CreaFinestre()
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
+    dialogo(new TfrmStampaScadenza);
+    dialogo(new TfrmStartup);
     dialogo(new TfrmTrovaClienti);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
@@ -84,6 +92,7 @@ void CreaFinestre()
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
     RegistraScrittoriChiamate();
+    RegistraScrittoriAppuntamenti();
 
     // The shell as the windows see it.
     TNavigazione nav;
@@ -108,6 +117,12 @@ void CreaFinestre()
             w.exec();
             return true;
         }
+        // The appointment card lives for the whole run: shown, never owned.
+        if (nome == QLatin1String("TfrmArchivio_Scadenze")) {
+            if (!App().frmArchivio_Scadenze) return false;
+            Stile::MostraIngrandita(App().frmArchivio_Scadenze);
+            return true;
+        }
         return false;
     };
     ImpostaNavigazione(std::move(nav));
@@ -120,6 +135,7 @@ void DistruggiFinestre()
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
     delete f.frmChiamate;
     delete f.frmClienti;
+    delete f.frmArchivio_Scadenze;
     delete f.frmSplash;
     delete f.frmInfo;
     delete f.frmGuida;
