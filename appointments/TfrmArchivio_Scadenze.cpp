@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace A = SchedaAppuntamento;
 
@@ -135,24 +136,46 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     Sfondo(grpQuando);
     auto *gq = new QGridLayout(grpQuando);
     gq->setHorizontalSpacing(8);
-    gq->addWidget(Etichetta(QStringLiteral("Data appuntamento:")), 0, 0, 1, 2);
-    gq->addWidget(txtData, 1, 0);
-    gq->addWidget(impData, 1, 1);
-    gq->addItem(new QSpacerItem(16, 1), 1, 2);
-    gq->addWidget(Etichetta(QStringLiteral("Ore:")), 0, 3);
-    gq->addWidget(Etichetta(QStringLiteral("Minuti:")), 0, 5);
-    gq->addWidget(txtOreApp, 1, 3);
+    // Centred in the box when the box beside it is taller.
+    gq->setRowStretch(0, 1);
+    gq->setRowStretch(3, 1);
+    gq->addWidget(Etichetta(QStringLiteral("Data appuntamento:")), 1, 0, 1, 2);
+    gq->addWidget(txtData, 2, 0);
+    gq->addWidget(impData, 2, 1);
+    gq->addItem(new QSpacerItem(16, 1), 2, 2);
+    gq->addWidget(Etichetta(QStringLiteral("Ore:")), 1, 3);
+    gq->addWidget(Etichetta(QStringLiteral("Minuti:")), 1, 5);
+    gq->addWidget(txtOreApp, 2, 3);
     auto *duePunti = new QLabel(QStringLiteral(":"), this);
     duePunti->setObjectName("lblDuePunti");
     Sfondo(duePunti);
-    gq->addWidget(duePunti, 1, 4);
-    gq->addWidget(txtMinutiApp, 1, 5);
-    gq->addItem(new QSpacerItem(16, 1), 1, 6);
-    gq->addWidget(Etichetta(QStringLiteral("Giorni di preavviso:")), 0, 7);
-    gq->addWidget(txtAvviso, 1, 7);
+    gq->addWidget(duePunti, 2, 4);
+    gq->addWidget(txtMinutiApp, 2, 5);
+    gq->addItem(new QSpacerItem(16, 1), 2, 6);
+    gq->addWidget(Etichetta(QStringLiteral("Giorni di preavviso:")), 1, 7);
+    gq->addWidget(txtAvviso, 2, 7);
+    // Beside it, whether the commitment has been fulfilled, with a reminder
+    // of what the box is for.
+    auto *grpStato = new QGroupBox(QStringLiteral(" Stato dell'impegno: "), this);
+    grpStato->setObjectName("grpStato");
+    Sfondo(grpStato);
+    auto *gs = new QVBoxLayout(grpStato);
+    gs->setSpacing(4);
+    gs->addWidget(chkOttemperata);
+    icoIstruzioni = new QLabel(QStringLiteral("Spuntare appena l'impegno \u00E8 stato assolto: l'appuntamento "
+                                              "non comparir\u00E0 pi\u00F9 tra quelli imminenti."),
+                               this);
+    icoIstruzioni->setObjectName("icoIstruzioni");
+    icoIstruzioni->setWordWrap(true);
+    icoIstruzioni->setStyleSheet(QStringLiteral(
+        "QLabel#icoIstruzioni { background: #FFF8E1; border: 1px solid #E8C766; border-radius: 4px; "
+        "color: #6B5300; padding: 4px 8px; }"));
+    Sfondo(icoIstruzioni);
+    gs->addWidget(icoIstruzioni);
     auto *rigaQuando = new QHBoxLayout;
+    rigaQuando->setSpacing(12);
     rigaQuando->addWidget(grpQuando);
-    rigaQuando->addStretch();
+    rigaQuando->addWidget(grpStato, 1);
 
     QGridLayout *s1 = Sezione(QStringLiteral("L'appuntamento"));
     Metti(s1, 0, 0, QStringLiteral("Agente:"), txtTipologia, 2);
@@ -167,20 +190,8 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     Metti(s2, 2, 0, QStringLiteral("Modalit\u00E0 di pagamento:"), txtLuogo);
     Metti(s2, 2, 1, QStringLiteral("Importo:"), txtImporto);
 
-    QGridLayout *s3 = Sezione(QStringLiteral("Note e stato dell'impegno"));
+    QGridLayout *s3 = Sezione(QStringLiteral("Note"));
     Metti(s3, 0, 0, QStringLiteral("Note:"), txtNote, 2);
-    s3->addWidget(chkOttemperata, 2, 0);
-    // A reminder of what the check box is for.
-    icoIstruzioni = new QLabel(QStringLiteral("Spuntare \"Impegno assolto\" appena l'impegno \u00E8 stato assolto: "
-                                              "l'appuntamento non comparir\u00E0 pi\u00F9 tra quelli imminenti."),
-                               this);
-    icoIstruzioni->setObjectName("icoIstruzioni");
-    icoIstruzioni->setWordWrap(true);
-    icoIstruzioni->setStyleSheet(QStringLiteral(
-        "QLabel#icoIstruzioni { background: #FFF8E1; border: 1px solid #E8C766; border-radius: 4px; "
-        "color: #6B5300; padding: 6px 10px; }"));
-    Sfondo(icoIstruzioni);
-    s3->addWidget(icoIstruzioni, 2, 1);
 
     for (QGridLayout *g : {s1, s2, s3})
         for (int c = 0; c < g->columnCount(); ++c) g->setColumnStretch(c, 1);
