@@ -10,6 +10,8 @@
 #include "app/TfrmAvvio.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "appointments/TfrmCalendario.h"
+#include "appointments/TfrmStampaScadenza.h"
+#include "appointments/TfrmStartup.h"
 #include "clients/TfrmTrovaClienti.h"
 #include "storage/Cartella.h"
 #include "storage/TArchivio.h"
@@ -136,6 +138,7 @@ private slots:
     void barraDiStato();
     void finestreAperte_data();
     void finestreAperte();
+    void stampaDellaSchedaAVideo();
     void apertaDallAgendaTornaAlHub();
     void accessoNegato();
     void cartellaSolaLettura();
@@ -597,11 +600,15 @@ void TestAppuntamentiScheda::tastiDellaData_data()
     QTest::addColumn<int>("tasto");
     QTest::addColumn<bool>("calendario"); // the picker opens
     QTest::addColumn<QString>("dopo");    // txtData afterwards (the picker closed with Annulla)
-    QTest::newRow("Backspace empties") << int(Qt::Key_Backspace) << false << "";
-    QTest::newRow("Delete empties") << int(Qt::Key_Delete) << false << "";
-    QTest::newRow("a letter opens the picker") << int(Qt::Key_A) << true << "01/04/2025";
-    QTest::newRow("a digit opens the picker") << int(Qt::Key_5) << true << "01/04/2025";
-    QTest::newRow("Enter opens the picker") << int(Qt::Key_Return) << true << "01/04/2025";
+    QTest::addColumn<QString>("fuoco");
+    QTest::newRow("Backspace empties") << int(Qt::Key_Backspace) << false << "" << "txtData";
+    QTest::newRow("Delete empties") << int(Qt::Key_Delete) << false << "" << "txtData";
+    QTest::newRow("a letter opens the picker") << int(Qt::Key_A) << true << "01/04/2025" << "txtData";
+    QTest::newRow("a digit opens the picker") << int(Qt::Key_5) << true << "01/04/2025" << "txtData";
+    QTest::newRow("Enter opens the picker") << int(Qt::Key_Return) << true << "01/04/2025" << "txtData";
+    // the keyboard is not trapped in the date
+    QTest::newRow("Tab moves on") << int(Qt::Key_Tab) << false << "01/04/2025" << "txtOreApp";
+    QTest::newRow("Shift alone does nothing") << int(Qt::Key_Shift) << false << "01/04/2025" << "txtData";
 }
 
 void TestAppuntamentiScheda::tastiDellaData()
@@ -609,6 +616,7 @@ void TestAppuntamentiScheda::tastiDellaData()
     QFETCH(int, tasto);
     QFETCH(bool, calendario);
     QFETCH(QString, dopo);
+    QFETCH(QString, fuoco);
     w()->txtData->setText("01/04/2025");
     int aperti = 0;
     RispostaBox box;
@@ -624,7 +632,7 @@ void TestAppuntamentiScheda::tastiDellaData()
     QTest::keyClick(w()->txtData, Qt::Key(tasto), Qt::NoModifier);
     QCOMPARE(aperti, calendario ? 1 : 0);
     QCOMPARE(w()->txtData->text(), dopo);
-    QCOMPARE(Fuoco(), QString("txtData"));
+    QCOMPARE(Fuoco(), fuoco);
 }
 
 void TestAppuntamentiScheda::invio()
@@ -840,6 +848,37 @@ void TestAppuntamentiScheda::finestreAperte()
     QVERIFY(paragrafi[7].contains("Impegno assolto"));
     QVERIFY(paragrafi[8].contains("Scaduti"));
     QVERIFY(paragrafi[10].contains("Excel"));
+}
+
+// Print and preview take the card as it stands on screen: edited, not saved,
+// untrimmed, the box as it is ticked.
+void TestAppuntamentiScheda::stampaDellaSchedaAVideo()
+{
+    Aggiungi(Appuntamento(1));
+    w()->cmdPrimo->click();
+    w()->txtCausale->setText("  Perizia tecnica ");
+    w()->txtOreApp->setEditText("");
+    w()->chkOttemperata->setChecked(true);
+    QList<TestiAppuntamento> ricevuti;
+    RispostaBox box;
+    box.altro = [&](QWidget *m) {
+        if (m->property("visto").toBool()) return false;
+        m->setProperty("visto", true);
+        if (auto *s = qobject_cast<TfrmStampaScadenza *>(m)) ricevuti << s->Testi();
+        if (auto *a = qobject_cast<TfrmStartup *>(m)) ricevuti << a->Testi();
+        QTimer::singleShot(0, m, [m] { m->close(); });
+        return true;
+    };
+    w()->cmdStampa->click();
+    w()->cmdAnteprima->click();
+    QCOMPARE(ricevuti.size(), 2);
+    for (const TestiAppuntamento &t : ricevuti) {
+        QCOMPARE(t[K::Causale], QString("  Perizia tecnica "));
+        QCOMPARE(t[K::OreApp] + "|" + t[K::MinutiApp], QString("|30"));
+        QCOMPARE(t[K::Ottemperata], QString("Sì"));
+        QCOMPARE(t[K::Data] + " " + t[K::Importo], QString("01/04/2025 120,00"));
+    }
+    QCOMPARE(Archivio()[0].Get(K::Causale), QString("Consulenza 1")); // nothing saved
 }
 
 // The agenda opens the card through the shell; closing it shows the hub.
