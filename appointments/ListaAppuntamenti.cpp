@@ -2,7 +2,6 @@
 
 #include "storage/Appuntamenti.h"
 #include "storage/TArchivio.h"
-#include "storage/Testo.h"
 #include "ui/ScrittoriCliente.h"
 
 #include <cstring>
@@ -18,9 +17,9 @@ constexpr K::Campo kCampiGriglia[13] = {
     K::Cel, K::Email, K::Luogo,     K::Importo, K::Ottemperata, K::Note,
 };
 
-QString Colonna(const char *record, K::Campo c, int larghezza)
+void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
 {
-    return Pad(A::Leggi(record, c), larghezza);
+    AggiungiCampo(riga, record, {A::Offset[c], A::N(c)}, larghezza);
 }
 
 } // namespace
@@ -41,13 +40,19 @@ const std::array<CriterioAppuntamento, 10> kCriteriAppuntamenti = {{
 QString RigaAppuntamento(const char *record)
 {
     QString riga;
-    riga.reserve(160);
-    riga += QLatin1String("Data: ") + Colonna(record, K::Data, 10);
-    riga += QLatin1String("  Ora: ") + Colonna(record, K::Ora, 5);
-    riga += QLatin1String("  ") + Colonna(record, K::Causale, 42);
-    riga += QLatin1String("  Cliente: ") + Colonna(record, K::Contatto, 30);
-    riga += QLatin1String("  Cel. ") + Colonna(record, K::Cel, 14);
-    riga += QStringLiteral("  Importo: \u20AC ") + A::Leggi(record, K::Importo);
+    riga.reserve(147 + A::N(K::Importo));
+    riga.append(QLatin1String("Data: "));
+    Aggiungi(riga, record, K::Data, 10);
+    riga.append(QLatin1String("  Ora: "));
+    Aggiungi(riga, record, K::Ora, 5);
+    riga.append(QLatin1String("  "));
+    Aggiungi(riga, record, K::Causale, 42);
+    riga.append(QLatin1String("  Cliente: "));
+    Aggiungi(riga, record, K::Contatto, 30);
+    riga.append(QLatin1String("  Cel. "));
+    Aggiungi(riga, record, K::Cel, 14);
+    riga.append(QStringLiteral("  Importo: \u20AC "));
+    Aggiungi(riga, record, K::Importo);
     return riga;
 }
 
