@@ -15,6 +15,9 @@
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "appointments/TfrmExpScadenzario.h"
+#include "appointments/TfrmImpegni.h"
+#include "appointments/TfrmTrovaScadenze.h"
 #include "calls/TfrmAnteprimaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmExpChiamate.h"
@@ -67,17 +70,22 @@ void CreaFinestre()
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
     f.frmArchivio_Scadenze = crea(new TfrmArchivio_Scadenze);
+    dialogo(new TfrmAssolti);
     dialogo(new TfrmCalendario);
     dialogo(new TfrmCarta);
     f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
+    dialogo(new TfrmConfermati);
     dialogo(new TfrmExpClienti);
+    dialogo(new TfrmExpScadenzario);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
+    dialogo(new TfrmScaduti);
     dialogo(new TfrmStampaScadenza);
     dialogo(new TfrmStartup);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmTrovaScadenze);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
     dialogo(new TfrmAnteprimaChiamata);

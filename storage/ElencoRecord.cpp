@@ -1,5 +1,6 @@
 #include "storage/ElencoRecord.h"
 
+#include "storage/ShortText.h"
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 
@@ -31,6 +32,25 @@ bool FiltriRecord::Corrisponde(const char *record) const
     for (const Attivo &a : attivi_)
         if (!a.filtro.Corrisponde(record + a.campo.offset, a.campo.lunghezza)) return false;
     return true;
+}
+
+void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
+{
+    const char *f = record + campo.offset;
+    int len = static_cast<unsigned char>(f[0]);
+    if (len > campo.lunghezza) len = campo.lunghezza;
+    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
+    // Windows-1252 maps each byte to one character and the bytes 0-32 to the
+    // characters 0-32, so the bytes trim as the decoded text does.
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    const int n = larghezza >= 0 && b - a > larghezza ? larghezza : b - a;
+    const qsizetype inizio = riga.size();
+    riga.resize(inizio + std::max(n, larghezza));
+    QChar *o = riga.data() + inizio;
+    for (int i = 0; i < n; ++i) o[i] = QChar(ShortText::FromCp1252(p[a + i]));
+    for (int i = n; i < larghezza; ++i) o[i] = u' ';
 }
 
 // ---------------------------------------------------------------- order

@@ -126,6 +126,8 @@ private slots:
     void elencoERichiamo();
     void testoTrovate_data();
     void testoTrovate();
+    void aggiungiCampo_data();
+    void aggiungiCampo();
     void filtri_data();
     void filtri();
     void catenaInvio();
@@ -312,6 +314,35 @@ void TestFinestraRicerca::testoTrovate()
     QFETCH(qint64, n);
     QFETCH(QString, testo);
     QCOMPARE(TestoTrovate(n), testo);
+}
+
+// A raw field appended to a line: trimmed, decoded from Windows-1252, padded
+// or cut to its column; a length byte above N counts as N.
+void TestFinestraRicerca::aggiungiCampo_data()
+{
+    QTest::addColumn<QByteArray>("campo"); // the length byte and the bytes of a field of N = 10
+    QTest::addColumn<int>("larghezza");
+    QTest::addColumn<QString>("riga");     // after "Nome: "
+    QTest::newRow("riempito di spazi") << QByteArray("\x05Rossi") << 8 << "Nome: Rossi   ";
+    QTest::newRow("rifilato, poi riempito") << QByteArray("\x09  Rossi \t") << 7 << "Nome: Rossi  ";
+    QTest::newRow("tagliato") << QByteArray("\x0a" "Bartolomei") << 6 << "Nome: Bartol";
+    QTest::newRow("lettere accentate ed euro") << QByteArray("\x06" "Citt\xe0\x80") << 7 << "Nome: Città€ ";
+    QTest::newRow("senza colonna: solo rifilato") << QByteArray("\x04 Ugo") << -1 << "Nome: Ugo";
+    QTest::newRow("lunghezza oltre N") << QByteArray("\xff" "AbcdefghijKLM") << -1 << "Nome: Abcdefghij";
+    QTest::newRow("vuoto") << QByteArray("\x00", 1) << 4 << "Nome:     ";
+}
+
+void TestFinestraRicerca::aggiungiCampo()
+{
+    QFETCH(QByteArray, campo);
+    QFETCH(int, larghezza);
+    QFETCH(QString, riga);
+    QByteArray record(3, 'x');
+    record += campo;
+    record.resize(3 + 11 + 4, '\0');
+    QString fatta = "Nome: ";
+    AggiungiCampo(fatta, record.constData(), {3, 10}, larghezza);
+    QCOMPARE(fatta, riga);
 }
 
 void TestFinestraRicerca::filtri_data()

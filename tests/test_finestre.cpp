@@ -41,6 +41,7 @@ const QStringList kCostruite = {
     "TfrmCodFisc",  "TfrmExpClienti",  "TfrmIban",           "TfrmPartitaIva",    "TfrmRicontatta",
     "TfrmStampaScadenza", "TfrmStartup", "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
     "TfrmExpChiamate", "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
+    "TfrmAssolti",  "TfrmConfermati",  "TfrmExpScadenzario", "TfrmScaduti",     "TfrmTrovaScadenze",
 };
 
 // The room a window has: a 1024x768 screen less a taskbar.
