@@ -138,6 +138,7 @@ private slots:
     void barraDiStato();
     void finestreAperte_data();
     void finestreAperte();
+    void dagliElenchiAllaScheda();
     void stampaDellaSchedaAVideo();
     void apertaDallAgendaTornaAlHub();
     void accessoNegato();
@@ -811,6 +812,11 @@ void TestAppuntamentiScheda::finestreAperte_data()
     QTest::newRow("print") << "cmdStampa" << "TfrmStampaScadenza" << " Stampa scheda";
     QTest::newRow("help") << "cmdGuida" << "TfrmGuida" << "";
     QTest::newRow("date picker") << "impData" << "TfrmCalendario" << " Importazione data";
+    QTest::newRow("search") << "cmdTrova" << "TfrmTrovaScadenze" << " Trova appuntamenti in archivio";
+    QTest::newRow("fulfilled") << "cmdAssolti" << "TfrmAssolti" << " Riepilogo impegni assolti";
+    QTest::newRow("pending") << "cmdDaAssolvere" << "TfrmConfermati" << " Riepilogo impegni da assolvere";
+    QTest::newRow("expired") << "cmdScaduti" << "TfrmScaduti" << " Riepilogo impegni scaduti e non assolti";
+    QTest::newRow("export") << "cmdEsporta" << "TfrmExpScadenzario" << " Esportazione archivio appuntamenti";
 }
 
 void TestAppuntamentiScheda::finestreAperte()
@@ -848,6 +854,51 @@ void TestAppuntamentiScheda::finestreAperte()
     QVERIFY(paragrafi[7].contains("Impegno assolto"));
     QVERIFY(paragrafi[8].contains("Scaduti"));
     QVERIFY(paragrafi[10].contains("Excel"));
+}
+
+// An expired card loaded from "Scaduti" into the card, ticked and saved
+// leaves "Scaduti" and shows in "Assolti"; the search loads into the card too.
+void TestAppuntamentiScheda::dagliElenchiAllaScheda()
+{
+    Aggiungi(Appuntamento(1)); // 01/04/2025, expired on 05/04
+    Aggiungi(Appuntamento(9)); // 09/04/2025, not yet
+    ImpostaOrologio(QDateTime(QDate(2025, 4, 5), QTime(9, 0)));
+    // Opens the list of `pulsante`, notes its lines and double-clicks line `scelta` (none: -1).
+    auto elenco = [this](const QString &pulsante, int scelta) {
+        QStringList righe;
+        RispostaBox box;
+        box.altro = [&](QWidget *m) {
+            if (m->property("visto").toBool()) return false;
+            m->setProperty("visto", true);
+            auto *lista = m->findChild<QListView *>("lstRecords");
+            if (auto *cerca = m->findChild<QPushButton *>("btnCerca")) cerca->click();
+            for (int i = 0; lista && i < lista->model()->rowCount(); ++i)
+                righe << lista->model()->index(i, 0).data().toString();
+            if (lista && scelta >= 0 && scelta < righe.size()) DoppioClic(lista, scelta);
+            if (m->isVisible()) QTimer::singleShot(0, m, [m] { m->close(); });
+            return true;
+        };
+        w()->findChild<QPushButton *>(pulsante)->click();
+        return righe;
+    };
+    QCOMPARE(elenco("cmdScaduti", 0).size(), 1);
+    QCOMPARE(w()->lblPosizione->text(), QString("1"));
+    QCOMPARE(w()->txtCausale->text(), QString("Consulenza 1"));
+    QVERIFY(!w()->chkOttemperata->isChecked());
+    w()->chkOttemperata->setChecked(true);
+    {
+        RispostaBox box;
+        w()->cmdSalva->click();
+        QCOMPARE(box.testi(), QStringList{kModificata});
+    }
+    QVERIFY(elenco("cmdScaduti", -1).isEmpty());
+    const QStringList assolti = elenco("cmdAssolti", -1);
+    QCOMPARE(assolti.size(), 1);
+    QVERIFY(assolti[0].startsWith("Data: 01/04/2025  Ora: 10:30  Consulenza 1"));
+    // Every card through the search, the second one chosen.
+    QCOMPARE(elenco("cmdTrova", 1).size(), 2);
+    QCOMPARE(w()->lblPosizione->text(), QString("2"));
+    QCOMPARE(w()->txtData->text(), QString("09/04/2025"));
 }
 
 // Print and preview take the card as it stands on screen: edited, not saved,
