@@ -8,6 +8,9 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "agenda/EsportazioneAgenda.h"
+#include "agenda/TfrmAgenda.h"
+#include "agenda/TfrmWhatsApp_Message.h"
 #include "clients/TfrmAllegaCartella.h"
 #include "clients/TfrmServizi.h"
 #include "clients/TfrmClienti.h"
@@ -60,16 +63,21 @@ void CreaFinestre()
     f.frmGuida = crea(new TfrmGuida);
     f.frmInfo = crea(new TfrmInfo);
     f.frmSplash = crea(new TfrmSplash);
+    f.frmAgenda = crea(new TfrmAgenda);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
     dialogo(new TfrmCarta);
     f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
     dialogo(new TfrmExpClienti);
+    dialogo(new TfrmExpGiornaliere);
+    dialogo(new TfrmExpImminenti);
+    dialogo(new TfrmExpMensili);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmWhatsApp_Message);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
     dialogo(new TfrmAnteprimaChiamata);
@@ -79,6 +87,7 @@ void CreaFinestre()
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
     f.frmAvvio->ImpostaApp(2, f.frmChiamate);
+    f.frmAvvio->ImpostaApp(3, f.frmAgenda);
 
     // What a client chosen in the client search fills in, by mode word; each
     // app registers its own writers (ui/ScrittoriCliente.h).
@@ -120,6 +129,7 @@ void DistruggiFinestre()
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
     delete f.frmChiamate;
     delete f.frmClienti;
+    delete f.frmAgenda;
     delete f.frmSplash;
     delete f.frmInfo;
     delete f.frmGuida;

@@ -6,6 +6,7 @@ class TfrmCambiaPassword;
 class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
+class TfrmAgenda;
 class TfrmClienti;
 class TfrmChiamate;
 class QWidget;
@@ -22,6 +23,7 @@ struct Finestre {
     TfrmGuida *frmGuida = nullptr;
     TfrmInfo *frmInfo = nullptr;
     TfrmSplash *frmSplash = nullptr;
+    TfrmAgenda *frmAgenda = nullptr;
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
