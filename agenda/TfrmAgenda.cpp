@@ -71,7 +71,9 @@ void DisegnaFumetto(QPainter &p, const QRectF &r, const QString &testo, const QC
     punta.closeSubpath();
     fumetto = fumetto.united(punta);
     p.setPen(QPen(colore, 2));
-    p.setBrush(colore.lighter(185));
+    // A pale tint of the colour: the text on it stays easy to read.
+    const auto tinta = [](int c) { return 255 - (255 - c) * 14 / 100; };
+    p.setBrush(QColor(tinta(colore.red()), tinta(colore.green()), tinta(colore.blue())));
     p.drawPath(fumetto);
     QFont f = Stile::Adatta(Stile::FontPx(qMin(22.0, corpo.height() * 0.42), QFont::Bold), testo,
                             corpo.width() - 28);
@@ -344,6 +346,7 @@ void TfrmAgenda::showEvent(QShowEvent *e)
 void TfrmAgenda::FormShow()
 {
     for (QLabel *l : {titData, titOra, titContatto, titCel}) l->clear();
+    panInfo->clear();
     btnCaricaListaClick();
     // The count is that of the list just read: the same rule over the same
     // reading of the file.

@@ -25,7 +25,7 @@ QLineEdit *Campo(const char *nome, QWidget *parent)
 
 } // namespace
 
-TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget *owner) : Stile::TDialogo(owner, QSize(560, 400))
+TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget *owner) : Stile::TDialogo(owner, QSize(560, 424))
 {
     setObjectName(QStringLiteral("frmWhatsApp_Message"));
     setWindowTitle(QStringLiteral(" Invio messaggio di WhatsApp"));
@@ -64,8 +64,19 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget *owner) : Stile::TDialogo(own
         griglia->addWidget(v.campo, r + 1, c, 1, riga < 2 ? 1 : 2);
         ++riga;
     }
-    griglia->setRowMinimumHeight(2, 0);
-    griglia->setRowStretch(6, 1);
+    auto *lblTesto = new QLabel(QStringLiteral("Messaggio:"), this);
+    lblTesto->setObjectName(QStringLiteral("lblTesto"));
+    lblTesto->setStyleSheet(QStringLiteral("color: #5E6E7E;"));
+    lblMessaggio = new QLabel(this);
+    lblMessaggio->setObjectName(QStringLiteral("lblMessaggio"));
+    lblMessaggio->setWordWrap(true);
+    lblMessaggio->setTextFormat(Qt::PlainText);
+    lblMessaggio->setStyleSheet(QStringLiteral(
+        "QLabel#lblMessaggio { background: #EAF7EF; border: 1px solid #BFE3CC; border-radius: 6px;"
+        " padding: 8px 10px; color: #1E2A36; }"));
+    griglia->addWidget(lblTesto, 6, 0, 1, 2);
+    griglia->addWidget(lblMessaggio, 7, 0, 1, 2);
+    griglia->setRowStretch(8, 1);
 
     QWidget *piede = Piede();
     btnChiudi = Stile::Pulsante(QStringLiteral("Annulla"), QStringLiteral("btnChiudi"), piede);
@@ -96,6 +107,7 @@ void TfrmWhatsApp_Message::showEvent(QShowEvent *e)
     Stile::TDialogo::showEvent(e);
     if (e->spontaneous()) return;
     Stile::Centra(this);
+    lblMessaggio->setText(TestoPromemoriaWhatsApp(Trim(txtOra->text()), Trim(txtData->text())));
     btnWhatsApp->setFocus();
 }
 

@@ -4,6 +4,7 @@
 // with the reminder ready to send to the client's mobile number.
 #include "ui/Kit.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -15,6 +16,7 @@ public:
 
     // Read-only: filled by the agenda before the window is shown.
     QLineEdit *txtData, *txtOra, *txtContatto, *txtCel;
+    QLabel *lblMessaggio;     // the text that will be sent, as the fields make it
     QPushButton *btnChiudi;   // "Annulla"
     QPushButton *btnWhatsApp; // "Invia messaggio"
 

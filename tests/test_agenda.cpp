@@ -6,6 +6,8 @@
 #include "Desktop.h"
 #include "Pdf.h"
 #include "test_output_risposte.h"
+#include "app/Finestre.h"
+#include "app/TfrmAvvio.h"
 #include "agenda/ElencoAgenda.h"
 #include "agenda/TfrmAgenda.h"
 #include "agenda/TfrmWhatsApp_Message.h"
@@ -113,6 +115,7 @@ private slots:
     void stampa();
     void guida();
     void solaLettura();
+    void dalHub();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -366,7 +369,7 @@ void TestAgenda::whatsappPromemoria()
     RaccoglitoreUrl url({"https"});
     RisposteInOrdine r;
     QStringList campi;
-    QString titolo;
+    QString titolo, messaggio;
     QList<bool> solaLettura;
     r.altra = [&](QWidget *m) {
         auto *f = qobject_cast<TfrmWhatsApp_Message *>(m);
@@ -375,6 +378,7 @@ void TestAgenda::whatsappPromemoria()
             return;
         }
         titolo = f->windowTitle();
+        messaggio = f->lblMessaggio->text();
         for (QLineEdit *c : {f->txtData, f->txtOra, f->txtContatto, f->txtCel}) {
             campi << c->text();
             solaLettura << c->isReadOnly();
@@ -391,9 +395,11 @@ void TestAgenda::whatsappPromemoria()
     QCOMPARE(u.path(), QString("/send"));
     const QUrlQuery q(u);
     QCOMPARE(q.queryItemValue("phone", QUrl::FullyDecoded), QString("3209876543"));
-    QCOMPARE(q.queryItemValue("text", QUrl::FullyDecoded),
-             QString("Gentile Cliente, le ricordiamo l'appuntamento presso il nostro studio alle ore 16:45 del "
-                     "giorno 11/06/2025"));
+    const QString promemoria = "Gentile Cliente, le ricordiamo l'appuntamento presso il nostro studio alle ore "
+                               "16:45 del giorno 11/06/2025";
+    QCOMPARE(q.queryItemValue("text", QUrl::FullyDecoded), promemoria);
+    // The window showed the text that was sent.
+    QCOMPARE(messaggio, promemoria);
 
     // "Annulla" sends nothing.
     r.altra = [](QWidget *m) {
@@ -502,6 +508,32 @@ void TestAgenda::solaLettura()
     const QStringList righe = Pdf::Righe(pdf);
     QCOMPARE(righe.value(0), QString("Riepilogo appuntamenti imminenti"));
     QVERIFY(righe.value(1).startsWith("ID: 202506100930 Data: 10/06/2025"));
+}
+
+// The hub's third tile opens the one agenda made at start; closing it shows
+// the hub again, and opening it again reads the list again.
+void TestAgenda::dalHub()
+{
+    Scrivi({{"10/06/2025", "09", "30", "0", "No", "Rossi Mario"}});
+    CreaFinestre();
+    TfrmAvvio *hub = App().frmAvvio;
+    TfrmAgenda *agenda = App().frmAgenda;
+    QVERIFY(agenda);
+    QCOMPARE(hub->Applicazione(3), static_cast<QWidget *>(agenda));
+    QVERIFY(hub->imgApp03->isEnabled());
+    hub->show();
+    hub->imgApp03Click();
+    QVERIFY(agenda->isVisible());
+    QVERIFY(!hub->isVisible());
+    QCOMPARE(Contatti(Righe(*agenda)), QStringList{"Rossi Mario"});
+    QTest::mouseClick(agenda->imgEsci, Qt::LeftButton);
+    QVERIFY(hub->isVisible());
+    QVERIFY(!agenda->isVisible());
+    Scrivi({});
+    hub->imgApp03Click();
+    QVERIFY(Righe(*agenda).isEmpty());
+    QVERIFY(agenda->imgAssenti->isVisibleTo(agenda));
+    DistruggiFinestre();
 }
 
 QTEST_MAIN(TestAgenda)
