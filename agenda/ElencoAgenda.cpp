@@ -3,7 +3,6 @@
 #include "storage/Appuntamenti.h"
 #include "storage/Formati.h"
 #include "storage/Schede.h"
-#include "storage/ShortText.h"
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 
@@ -16,7 +15,7 @@ using A = TSchedaAppuntamento;
 
 void Aggiungi(QString &riga, const char *record, A::Campo c, int larghezza = -1)
 {
-    ShortText::AppendRead(riga, A::Raw(record, c), A::N(c), larghezza);
+    AggiungiCampo(riga, record, {A::Offset[c], A::N(c)}, larghezza);
 }
 
 // The fields of grid columns 1 to 13; column 14 is the key.

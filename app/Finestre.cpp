@@ -18,12 +18,19 @@
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "appointments/TfrmExpScadenzario.h"
+#include "appointments/TfrmImpegni.h"
+#include "appointments/TfrmTrovaScadenze.h"
 #include "calls/TfrmAnteprimaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmExpChiamate.h"
 #include "calls/TfrmRiepChiamateOggi.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "appointments/TfrmArchivio_Scadenze.h"
+#include "appointments/TfrmCalendario.h"
+#include "appointments/TfrmStampaScadenza.h"
+#include "appointments/TfrmStartup.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
@@ -66,17 +73,26 @@ void CreaFinestre()
     f.frmAgenda = crea(new TfrmAgenda);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
+    f.frmArchivio_Scadenze = crea(new TfrmArchivio_Scadenze);
+    dialogo(new TfrmAssolti);
+    dialogo(new TfrmCalendario);
     dialogo(new TfrmCarta);
     f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
+    dialogo(new TfrmConfermati);
     dialogo(new TfrmExpClienti);
     dialogo(new TfrmExpGiornaliere);
     dialogo(new TfrmExpImminenti);
     dialogo(new TfrmExpMensili);
+    dialogo(new TfrmExpScadenzario);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
+    dialogo(new TfrmScaduti);
+    dialogo(new TfrmStampaScadenza);
+    dialogo(new TfrmStartup);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmTrovaScadenze);
     dialogo(new TfrmWhatsApp_Message);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
@@ -93,6 +109,7 @@ void CreaFinestre()
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
     RegistraScrittoriChiamate();
+    RegistraScrittoriAppuntamenti();
 
     // The shell as the windows see it.
     TNavigazione nav;
@@ -117,6 +134,12 @@ void CreaFinestre()
             w.exec();
             return true;
         }
+        // The appointment card lives for the whole run: shown, never owned.
+        if (nome == QLatin1String("TfrmArchivio_Scadenze")) {
+            if (!App().frmArchivio_Scadenze) return false;
+            Stile::MostraIngrandita(App().frmArchivio_Scadenze);
+            return true;
+        }
         return false;
     };
     ImpostaNavigazione(std::move(nav));
@@ -129,6 +152,7 @@ void DistruggiFinestre()
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
     delete f.frmChiamate;
     delete f.frmClienti;
+    delete f.frmArchivio_Scadenze;
     delete f.frmAgenda;
     delete f.frmSplash;
     delete f.frmInfo;

@@ -9,6 +9,7 @@ class TfrmSplash;
 class TfrmAgenda;
 class TfrmClienti;
 class TfrmChiamate;
+class TfrmArchivio_Scadenze;
 class QWidget;
 
 #include "ui/Navigazione.h"
@@ -26,6 +27,7 @@ struct Finestre {
     TfrmAgenda *frmAgenda = nullptr;
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
+    TfrmArchivio_Scadenze *frmArchivio_Scadenze = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;
     // Every window above, in the order it was created.

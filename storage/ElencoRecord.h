@@ -17,6 +17,13 @@ struct CampoGrezzo {
     int lunghezza = 0;
 };
 
+// Appends a raw field to a list line: the field's text trimmed of blanks and
+// control characters, and with `larghezza` >= 0 padded with blanks or cut to
+// that many characters; the same text as Pad(ShortText::Read(...), larghezza)
+// (storage/Testo.h), decoded straight into the line, as a list may build
+// hundreds of thousands of them.
+void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza = -1);
+
 // The list line of a raw record.
 using RigaDiRecord = std::function<QString(const char *record)>;
 

@@ -176,19 +176,4 @@ QString Read(const char *field, int n)
     return Trim(Decode(field + 1, len));
 }
 
-void AppendRead(QString &out, const char *field, int n, int width)
-{
-    int len = static_cast<unsigned char>(field[0]);
-    if (len > n) len = n;
-    // Trimmed on the bytes: each of them is one character, and the bytes
-    // 0-32 are the characters Trim removes.
-    const auto *p = reinterpret_cast<const unsigned char *>(field + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    const int m = width >= 0 && b - a > width ? width : b - a;
-    for (int i = 0; i < m; ++i) out.append(QChar(FromCp1252(p[a + i])));
-    for (int i = m; i < width; ++i) out.append(u' ');
-}
-
 } // namespace ShortText

@@ -34,10 +34,6 @@ inline QString Decode(const QByteArray &b) { return Decode(b.constData(), b.size
 void Write(char *field, int n, QStringView text);
 // Reads a field: a length byte above N counts as N; the text is trimmed.
 QString Read(const char *field, int n);
-// Appends Read(field, n) to `out`, with `width` >= 0 padded with blanks or
-// cut to exactly `width` characters; decoded straight into `out`, for list
-// lines built by the hundred thousand.
-void AppendRead(QString &out, const char *field, int n, int width = -1);
 // The raw, untrimmed bytes of a field (length clamped to N).
 inline QByteArray RawBytes(const char *field, int n)
 {

@@ -1,7 +1,6 @@
 // Record layouts and the ShortText field encoding.
 #include "storage/Schede.h"
 #include "storage/ShortText.h"
-#include "storage/Testo.h"
 
 #include <QtTest>
 
@@ -173,12 +172,6 @@ void TestRecord::lettura()
     QFETCH(int, n);
     QFETCH(QString, atteso);
     QCOMPARE(ShortText::Read(campo.constData(), n), atteso);
-    // Appended to a line: as read, or padded / cut to a column's width.
-    for (int larghezza : {-1, 0, 3, 8}) {
-        QString riga = QStringLiteral("ID: ");
-        ShortText::AppendRead(riga, campo.constData(), n, larghezza);
-        QCOMPARE(riga, QStringLiteral("ID: ") + (larghezza < 0 ? atteso : Pad(atteso, larghezza)));
-    }
 }
 
 void TestRecord::flag()
