@@ -8,6 +8,9 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
+#include "agenda/EsportazioneAgenda.h"
+#include "agenda/TfrmAgenda.h"
+#include "agenda/TfrmWhatsApp_Message.h"
 #include "clients/TfrmAllegaCartella.h"
 #include "clients/TfrmServizi.h"
 #include "clients/TfrmClienti.h"
@@ -67,6 +70,7 @@ void CreaFinestre()
     f.frmGuida = crea(new TfrmGuida);
     f.frmInfo = crea(new TfrmInfo);
     f.frmSplash = crea(new TfrmSplash);
+    f.frmAgenda = crea(new TfrmAgenda);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
     f.frmArchivio_Scadenze = crea(new TfrmArchivio_Scadenze);
@@ -77,6 +81,9 @@ void CreaFinestre()
     dialogo(new TfrmCodFisc);
     dialogo(new TfrmConfermati);
     dialogo(new TfrmExpClienti);
+    dialogo(new TfrmExpGiornaliere);
+    dialogo(new TfrmExpImminenti);
+    dialogo(new TfrmExpMensili);
     dialogo(new TfrmExpScadenzario);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
@@ -86,6 +93,7 @@ void CreaFinestre()
     dialogo(new TfrmStartup);
     dialogo(new TfrmTrovaClienti);
     dialogo(new TfrmTrovaScadenze);
+    dialogo(new TfrmWhatsApp_Message);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
     dialogo(new TfrmAnteprimaChiamata);
@@ -95,6 +103,7 @@ void CreaFinestre()
     dialogo(new TfrmStoricoChiamate(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
     f.frmAvvio->ImpostaApp(2, f.frmChiamate);
+    f.frmAvvio->ImpostaApp(3, f.frmAgenda);
 
     // What a client chosen in the client search fills in, by mode word; each
     // app registers its own writers (ui/ScrittoriCliente.h).
@@ -144,6 +153,7 @@ void DistruggiFinestre()
     delete f.frmChiamate;
     delete f.frmClienti;
     delete f.frmArchivio_Scadenze;
+    delete f.frmAgenda;
     delete f.frmSplash;
     delete f.frmInfo;
     delete f.frmGuida;

@@ -6,6 +6,7 @@ class TfrmCambiaPassword;
 class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
+class TfrmAgenda;
 class TfrmClienti;
 class TfrmChiamate;
 class TfrmArchivio_Scadenze;
@@ -23,6 +24,7 @@ struct Finestre {
     TfrmGuida *frmGuida = nullptr;
     TfrmInfo *frmInfo = nullptr;
     TfrmSplash *frmSplash = nullptr;
+    TfrmAgenda *frmAgenda = nullptr;
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
     TfrmArchivio_Scadenze *frmArchivio_Scadenze = nullptr;

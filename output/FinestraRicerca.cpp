@@ -79,8 +79,8 @@ QString SenzaPrefisso(const QString &nome)
 
 // ============================================================ list model
 
-TModelloRighe::TModelloRighe(QObject *parent)
-    : QStringListModel(parent), font_(Stile::Carattere(QStringLiteral("Courier New"), 12))
+TModelloRighe::TModelloRighe(QObject *parent, int punti)
+    : QStringListModel(parent), font_(Stile::Carattere(QStringLiteral("Courier New"), punti))
 {
     voce_ = QSize(1600, QFontMetrics(font_).height() + 4);
 }

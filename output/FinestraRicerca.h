@@ -69,13 +69,14 @@ struct DescrizioneRicerca {
     std::function<void(QWidget *owner, const QString &modo, const char *record, qint64 posizione)> azione;
 };
 
-// The lines of a result list: each item drawn in Courier New 12, black,
-// whatever the style says, and 1600 units wide (the list scrolls sideways).
+// The lines of a result list: each item drawn in Courier New (12 points
+// unless `punti` says otherwise), black, whatever the style says, and 1600
+// units wide (the list scrolls sideways).
 class TModelloRighe : public QStringListModel
 {
     Q_OBJECT
 public:
-    explicit TModelloRighe(QObject *parent = nullptr);
+    explicit TModelloRighe(QObject *parent = nullptr, int punti = 12);
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 

@@ -16,6 +16,11 @@ packages=(
 if [ "${PRATOVIA_WITH_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(libreoffice-calc-nogui)
 fi
+# Only to make the agenda's alert sound again (scripts/avviso.sh); the built
+# file is kept in the repository.
+if [ "${PRATOVIA_WITH_SOUND_TOOLS:-0}" = 1 ]; then
+  packages+=(sox lame)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

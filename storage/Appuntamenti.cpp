@@ -4,7 +4,68 @@
 
 namespace {
 using A = TSchedaAppuntamento;
+
+// The bytes of a field without the blanks and control characters around
+// them: the text Leggi gives, as each byte of the code page is one character
+// and the bytes 0-32 are the characters trimming removes.
+struct Byte {
+    const unsigned char *p;
+    int n;
+};
+
+Byte Rifila(const char *record, A::Campo c)
+{
+    const char *campo = A::Raw(record, c);
+    int len = static_cast<unsigned char>(campo[0]);
+    if (len > A::N(c)) len = A::N(c);
+    const auto *p = reinterpret_cast<const unsigned char *>(campo + 1);
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    return {p + a, b - a};
 }
+
+bool Cifre(const unsigned char *p, int n, int &valore)
+{
+    valore = 0;
+    for (int i = 0; i < n; ++i) {
+        if (p[i] < '0' || p[i] > '9') return false;
+        valore = valore * 10 + (p[i] - '0');
+    }
+    return true;
+}
+
+// The date of a card as LeggiData reads it. The agenda judges every card of
+// the file at each opening, so the usual "dd/mm/yyyy" is read straight from
+// the bytes; anything else goes through LeggiData itself.
+std::optional<QDate> Data(const char *record)
+{
+    const Byte t = Rifila(record, A::Data);
+    int g, m, a;
+    if (t.n == 10 && t.p[2] == '/' && t.p[5] == '/' && Cifre(t.p, 2, g) && Cifre(t.p + 3, 2, m)
+        && Cifre(t.p + 6, 4, a)) {
+        if (a < 1 || m < 1 || m > 12 || g < 1 || g > QDate(a, m, 1).daysInMonth()) return std::nullopt;
+        return QDate(a, m, g);
+    }
+    const QDate d = LeggiData(A::Leggi(record, A::Data));
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+// Avviso as a whole number: plain digits straight from the bytes, anything
+// else as QString::toInt reads it.
+std::optional<int> Avviso(const char *record)
+{
+    const Byte t = Rifila(record, A::Avviso);
+    int v;
+    if (t.n > 0 && Cifre(t.p, t.n, v)) return v;
+    bool numero = false;
+    v = A::Leggi(record, A::Avviso).toInt(&numero);
+    if (!numero) return std::nullopt;
+    return v;
+}
+
+} // namespace
 
 QString FileAppuntamenti()
 {
@@ -20,19 +81,18 @@ QString ChiaveAppuntamento(const char *record)
 
 std::optional<QDate> DataAppuntamento(const char *record)
 {
-    const QDate d = LeggiData(A::Leggi(record, A::Data));
-    if (!d.isValid()) return std::nullopt;
-    return d;
+    return Data(record);
 }
 
 std::optional<bool> Imminente(const char *record, const QDate &oggi)
 {
-    const std::optional<QDate> data = DataAppuntamento(record);
+    const std::optional<QDate> data = Data(record);
     if (!data) return std::nullopt;
-    bool numero = false;
-    const int avviso = A::Leggi(record, A::Avviso).toInt(&numero);
-    if (!numero) return std::nullopt;
-    return OttemperataE(record, kNo) && data->addDays(-avviso) <= oggi;
+    const std::optional<int> avviso = Avviso(record);
+    if (!avviso) return std::nullopt;
+    const Byte flag = Rifila(record, A::Ottemperata);
+    const bool no = flag.n == 2 && flag.p[0] == 'N' && flag.p[1] == 'o';
+    return no && data->addDays(-*avviso) <= oggi;
 }
 
 bool OttemperataE(const char *record, const QString &valore)

@@ -82,6 +82,21 @@ void TestAppuntamentiRegole::imminente_data()
     QTest::newRow("empty date") << "" << "0" << "No" << y << -1;
     QTest::newRow("notice not a number") << "01/06/2025" << "x" << "No" << y << -1;
     QTest::newRow("empty notice") << "01/06/2025" << "" << "No" << y << -1;
+    // The date and the notice as the other windows read them, whatever their form.
+    QTest::newRow("blanks around the date") << " 01/06/2025 " << "0" << "No" << y << 1;
+    QTest::newRow("single-digit day and month") << "1/6/2025" << "0" << "No" << y << 1;
+    QTest::newRow("29 February of a leap year") << "29/02/2024" << "0" << "No" << y << 1;
+    QTest::newRow("29 February of another year") << "29/02/2025" << "0" << "No" << y << -1;
+    QTest::newRow("day zero") << "00/06/2025" << "0" << "No" << y << -1;
+    QTest::newRow("month 13") << "01/13/2025" << "0" << "No" << y << -1;
+    QTest::newRow("year zero") << "01/06/0000" << "0" << "No" << y << -1;
+    QTest::newRow("dashes") << "01-06-2025" << "0" << "No" << y << -1;
+    QTest::newRow("letters in the year") << "01/06/2O25" << "0" << "No" << y << -1;
+    QTest::newRow("notice with a sign") << "03/06/2025" << "+2" << "No" << y << 1;
+    QTest::newRow("notice with leading zeros") << "08/06/2025" << "007" << "No" << y << 1;
+    QTest::newRow("notice one day short") << "09/06/2025" << "007" << "No" << y << 0;
+    QTest::newRow("notice with a blank inside") << "08/06/2025" << "0 7" << "No" << y << -1;
+    QTest::newRow("flag in other letters") << "01/06/2025" << "0" << "NO" << y << 0;
 }
 
 void TestAppuntamentiRegole::imminente()

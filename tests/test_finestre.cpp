@@ -42,6 +42,7 @@ const QStringList kCostruite = {
     "TfrmStampaScadenza", "TfrmStartup", "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
     "TfrmExpChiamate", "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
     "TfrmAssolti",  "TfrmConfermati",  "TfrmExpScadenzario", "TfrmScaduti",     "TfrmTrovaScadenze",
+    "TfrmAgenda", "TfrmExpGiornaliere", "TfrmExpImminenti", "TfrmExpMensili", "TfrmWhatsApp_Message",
 };
 
 // The room a window has: a 1024x768 screen less a taskbar.

@@ -60,6 +60,8 @@ const char *NomeFile(Simbolo s)
     case Simbolo::Calendario: return "calendario";
     case Simbolo::Orologio: return "orologio";
     case Simbolo::Banca: return "banca";
+    case Simbolo::WhatsApp: return "whatsapp";
+    case Simbolo::Campanella: return "campanella";
     }
     return "";
 }
@@ -135,6 +137,8 @@ QColor ColoreSimbolo(Simbolo s)
     case Simbolo::Calendario: return QColor(Colore::Primario);
     case Simbolo::Orologio: return QColor(Colore::Acqua);
     case Simbolo::Banca: return QColor(0x1E, 0x7B, 0x45);
+    case Simbolo::WhatsApp: return QColor(0x1F, 0xA8, 0x55);
+    case Simbolo::Campanella: return QColor(0xE3, 0x7B, 0x2C);
     }
     return QColor(Colore::Primario);
 }

@@ -43,8 +43,10 @@ enum class Simbolo {
     Calendario, // calendar page with today marked (today's date)
     Orologio,   // clock face (the time now)
     Banca,      // bank building (IBAN)
+    WhatsApp,   // speech bubble with a handset (WhatsApp messages)
+    Campanella, // bell (an alert: appointments are near)
 };
-inline constexpr int NumeroSimboli = int(Simbolo::Banca) + 1;
+inline constexpr int NumeroSimboli = int(Simbolo::Campanella) + 1;
 
 // The file of a symbol in the resource, e.g. ":/icone/salva.svg".
 QString FileSimbolo(Simbolo s);
