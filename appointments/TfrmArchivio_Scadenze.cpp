@@ -122,7 +122,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     Pulsante(impContatto, "impContatto", QString(), Glifo(S::Indietro, 0xFFC62828),
              QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."));
     Pulsante(btnEmail, "btnEmail", QString(), Glifo(S::Email), QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    Pulsante(btnWhatsApp, "btnWhatsApp", QString(), Glifo(S::Chiamate, 0xFF1FA855),
+    Pulsante(btnWhatsApp, "btnWhatsApp", QString(), Glifo(S::WhatsApp, 0xFF1FA855),
              QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp."));
     for (QPushButton *b : {impData, impContatto, btnEmail, btnWhatsApp}) {
         b->setToolTip(b->property("suggerimento").toString());
