@@ -25,6 +25,8 @@
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
 #include "identifiers/TfrmPartitaIva.h"
+#include "income/TfrmMenuRiepCosti.h"
+#include "income/TfrmRiepCosti.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -77,13 +79,17 @@ void CreaFinestre()
     dialogo(new TfrmExpChiamate);
     dialogo(new TfrmRiepChiamateOggi);
     dialogo(new TfrmStoricoChiamate(nullptr));
+    f.frmMenuRiepCosti = crea(new TfrmMenuRiepCosti);
+    dialogo(new TfrmRiepCosti(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
     f.frmAvvio->ImpostaApp(2, f.frmChiamate);
+    f.frmAvvio->ImpostaApp(4, f.frmMenuRiepCosti);
 
     // What a client chosen in the client search fills in, by mode word; each
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
     RegistraScrittoriChiamate();
+    RegistraScrittoriIncassi();
 
     // The shell as the windows see it.
     TNavigazione nav;
@@ -118,6 +124,7 @@ void DistruggiFinestre()
     Finestre &f = g_finestre;
     // Reverse order of creation.
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
+    delete f.frmMenuRiepCosti;
     delete f.frmChiamate;
     delete f.frmClienti;
     delete f.frmSplash;

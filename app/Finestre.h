@@ -8,6 +8,7 @@ class TfrmInfo;
 class TfrmSplash;
 class TfrmClienti;
 class TfrmChiamate;
+class TfrmMenuRiepCosti;
 class QWidget;
 
 #include "ui/Navigazione.h"
@@ -24,6 +25,7 @@ struct Finestre {
     TfrmSplash *frmSplash = nullptr;
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
+    TfrmMenuRiepCosti *frmMenuRiepCosti = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;
     // Every window above, in the order it was created.

@@ -1,5 +1,6 @@
 #include "storage/ElencoRecord.h"
 
+#include "storage/ShortText.h"
 #include "storage/TArchivio.h"
 #include "storage/Testo.h"
 
@@ -28,6 +29,31 @@ bool FiltriRecord::Corrisponde(const char *record) const
     for (const Attivo &a : attivi_)
         if (!a.filtro.Corrisponde(record + a.campo.offset, a.campo.lunghezza)) return false;
     return true;
+}
+
+// ------------------------------------------------------------ fields
+
+void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
+{
+    const char *f = record + campo.offset;
+    int len = static_cast<unsigned char>(f[0]);
+    if (len > campo.lunghezza) len = campo.lunghezza;
+    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
+    // Trimmed as ShortText::Read trims: Windows-1252 maps the bytes 0-32 to
+    // the characters 0-32, so the bytes can be trimmed before decoding.
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    const int n = larghezza >= 0 ? std::min(b - a, larghezza) : b - a;
+    const int tutti = std::max(n, larghezza);
+    const qsizetype inizio = riga.size();
+    riga.resize(inizio + tutti);
+    char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
+    for (int i = 0; i < n; ++i) {
+        const unsigned char c = p[a + i];
+        o[i] = c < 0x80 ? char16_t(c) : ShortText::FromCp1252(c);
+    }
+    std::fill(o + n, o + tutti, u' ');
 }
 
 // ---------------------------------------------------------------- order

@@ -40,6 +40,7 @@ const QStringList kCostruite = {
     "TfrmCodFisc",  "TfrmExpClienti",  "TfrmIban",           "TfrmPartitaIva",    "TfrmRicontatta",
     "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
     "TfrmExpChiamate", "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
+    "TfrmMenuRiepCosti", "TfrmRiepCosti",
 };
 
 // The room a window has: a 1024x768 screen less a taskbar.
