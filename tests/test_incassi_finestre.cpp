@@ -135,6 +135,7 @@ private slots:
     void controlliRichiesta();
     void risultato();
     void modoRiepilogo();
+    void archivioInaccessibile();
     void stampa_data();
     void stampa();
     void trovaRicordato();
@@ -465,6 +466,25 @@ void TestIncassiFinestre::modoRiepilogo()
     QCOMPARE(m()->txtCliente->text(), QString("Verdi Ugo"));
     QCOMPARE(m()->txtTarga->text(), QString("Perizia"));
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// The appointment file cannot be opened: the access error, an empty list
+// and a total of nothing.
+void TestIncassiFinestre::archivioInaccessibile()
+{
+    QVERIFY(QDir(dir_->path()).mkdir("Archivio_Appuntamenti.pro"));
+    m()->lblDataInizio->setText("01/01/2024");
+    m()->lblDataFine->setText("31/12/2024");
+    RisposteInOrdine risposte;
+    TfrmRiepCosti f(m(), m()->Fonte());
+    f.show();
+    QTRY_COMPARE(risposte.Box().size(), 1);
+    QCOMPARE(risposte.Box()[0].testo,
+             QString("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+                     "privilegi di scrittura nella cartella di installazione del programma."));
+    QCOMPARE(risposte.Box()[0].icona, QMessageBox::Critical);
+    QCOMPARE(f.modello->rowCount(), 0);
+    QCOMPARE(f.lblTotCosti->text(), QString("0,00"));
 }
 
 void TestIncassiFinestre::stampa_data()
