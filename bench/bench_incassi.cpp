@@ -109,8 +109,40 @@ void MonthBothFilters(benchmark::State &state)
     Riepilogo(state, QStringLiteral("ross"), QStringLiteral("perizia"), QDate(2024, 3, 1), QDate(2024, 3, 31));
 }
 
+// The same year with no filters: only the selection and the total (no
+// lines), and the lines in file order (no sort), to see where the time goes.
+void YearSelectOnly(benchmark::State &state)
+{
+    Percorso();
+    for (auto _ : state) {
+        SelezioneIncassi s({}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31));
+        const ElencoLetto e = LeggiElenco({"Archivio_Appuntamenti.pro", TSchedaAppuntamento::Dimensione,
+                                           [](const char *) { return QString(); }},
+                                          [&s](const char *r) { return s.Scegli(r) && false; }, false);
+        benchmark::DoNotOptimize(s.Centesimi());
+        state.SetBytesProcessed(state.bytes_processed() + kByte);
+    }
+}
+
+void YearFileOrder(benchmark::State &state)
+{
+    Percorso();
+    for (auto _ : state) {
+        SelezioneIncassi s({}, {}, QDate(2024, 1, 1), QDate(2024, 12, 31));
+        ElencoLetto e = LeggiElenco({"Archivio_Appuntamenti.pro", TSchedaAppuntamento::Dimensione, RigaIncasso},
+                                    [&s](const char *r) { return s.Scegli(r); }, false);
+        benchmark::DoNotOptimize(e.righe.size());
+        state.SetBytesProcessed(state.bytes_processed() + kByte);
+        state.PauseTiming();
+        e.righe.clear();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(YearSelectOnly)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(YearFileOrder)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(YearNoFilter)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(YearClientFilter)->Unit(benchmark::kMillisecond)->MinTime(2);

@@ -3,6 +3,7 @@
 #include "storage/Appuntamenti.h"
 #include "storage/Formati.h"
 #include "storage/Schede.h"
+#include "storage/ShortText.h"
 #include "storage/Testo.h"
 
 namespace {
@@ -65,6 +66,18 @@ int DataGrezza(const char *record)
     }
     const std::optional<QDate> d = DataAppuntamento(record);
     return d ? Giorno(*d) : 0;
+}
+
+// Importo as hundredths, decoded into a buffer on the stack: most cards
+// are read without building a string.
+std::optional<qint64> ImportoRecord(const char *record)
+{
+    const char *f = A::Raw(record, A::Importo);
+    int len = static_cast<unsigned char>(f[0]);
+    if (len > A::N(A::Importo)) len = A::N(A::Importo);
+    char16_t testo[LayoutAppuntamento::N[A::Importo]];
+    for (int i = 0; i < len; ++i) testo[i] = ShortText::FromCp1252(static_cast<unsigned char>(f[1 + i]));
+    return ImportoInCentesimi(QStringView(testo, len));
 }
 
 } // namespace
@@ -170,7 +183,7 @@ QString RigaIncasso(const char *record)
     QString riga;
     riga.reserve(140 + A::N(A::Importo));
     riga.append(QLatin1String("ID: "));
-    riga.append(ChiaveAppuntamento(record));
+    AggiungiChiaveAppuntamento(riga, record);
     riga.append(QLatin1String("  Data: "));
     AggiungiCampo(riga, record, Grezzo(A::Data), 10);
     riga.append(QLatin1String("  Ora: "));
@@ -202,7 +215,7 @@ bool SelezioneIncassi::Scegli(const char *record)
         return false;
     }
     if (data < inizio_ || data > fine_) return false;
-    const std::optional<qint64> importo = ImportoInCentesimi(A::Leggi(record, A::Importo));
+    const std::optional<qint64> importo = ImportoRecord(record);
     if (!importo) {
         ++illeggibili_;
         return false;

@@ -49,9 +49,19 @@ void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int lar
     const qsizetype inizio = riga.size();
     riga.resize(inizio + tutti);
     char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
-    for (int i = 0; i < n; ++i) {
-        const unsigned char c = p[a + i];
-        o[i] = c < 0x80 ? char16_t(c) : ShortText::FromCp1252(c);
+    const unsigned char *t = p + a;
+    // Plain ASCII, the usual text, is widened as it is (the loops vectorise).
+    unsigned char tutte = 0;
+    for (int i = 0; i < n; ++i) tutte |= t[i];
+    if (tutte < 0x80) {
+        for (int i = 0; i < n; ++i) o[i] = t[i];
+    } else {
+        static const std::array<char16_t, 256> tabella = [] {
+            std::array<char16_t, 256> r{};
+            for (int c = 0; c < 256; ++c) r[size_t(c)] = ShortText::FromCp1252(static_cast<unsigned char>(c));
+            return r;
+        }();
+        for (int i = 0; i < n; ++i) o[i] = tabella[t[i]];
     }
     std::fill(o + n, o + tutti, u' ');
 }
@@ -163,10 +173,12 @@ inline void Precarica(const void *p)
 }
 
 // The keys of the lines of a list, taken in list order. The sort runs in
-// two rounds: the whole list on the first word, by counting passes over its
-// bytes, the lowest first (each pass keeps the order of the one before, so
-// equal words keep list order); then each run equal in it on the rest,
-// gathered so that it stays in the cache.
+// two rounds: the whole list on the first two words, by counting passes over
+// their bytes, the lowest first (each pass keeps the order of the one before,
+// so equal words keep list order; a byte the same in every line needs no
+// pass, so lines sharing a long start, like "ID: 2024...", cost nothing
+// there); then each run equal in them on the rest, gathered so that it stays
+// in the cache.
 class Chiavi
 {
 public:
@@ -178,8 +190,8 @@ public:
     void Aggiungi(const QString &riga)
     {
         const std::array<quint64, kParole> t = Testa(riga);
-        prime_.push_back({t[0], quint32(prime_.size())});
-        resto_.push_back({t[1], t[2], t[3], t[4], t[5]});
+        prime_.push_back({t[0], t[1], quint32(prime_.size())});
+        resto_.push_back({t[2], t[3], t[4], t[5]});
     }
     // Puts `righe`, whose keys these are, in order.
     void Ordina(QStringList &righe)
@@ -201,7 +213,7 @@ public:
         };
         for (auto i = prime_.begin(); i != prime_.end();) {
             auto fine = std::next(i);
-            while (fine != prime_.end() && fine->a == i->a) ++fine;
+            while (fine != prime_.end() && fine->a == i->a && fine->b == i->b) ++fine;
             if (fine - i > 1) {
                 coda.clear();
                 for (auto j = i; j != fine; ++j) {
@@ -222,27 +234,30 @@ public:
 
 private:
     struct Prime {
-        quint64 a;
+        quint64 a, b; // the first two words
         quint32 indice;
     };
-    using Resto = std::array<quint64, kParole - 1>;
+    using Resto = std::array<quint64, kParole - 2>;
 
-    // prime_ by `a`, stable: eight counting passes, one per byte, the lowest
-    // first; a byte that is the same in every word needs no pass.
+    // prime_ by (a, b), stable: sixteen counting passes, one per byte, the
+    // lowest of b first; a byte that is the same in every line needs no pass.
     void OrdinaPrime()
     {
         const size_t n = prime_.size();
-        std::vector<std::array<quint32, 256>> conte(8);
+        std::vector<std::array<quint32, 256>> conte(16);
         for (auto &c : conte) c.fill(0);
+        auto byte = [](const Prime &p, int k) {
+            return k < 8 ? (p.b >> (8 * k)) & 0xFF : (p.a >> (8 * (k - 8))) & 0xFF;
+        };
         for (const Prime &p : prime_)
-            for (int k = 0; k < 8; ++k) ++conte[size_t(k)][(p.a >> (8 * k)) & 0xFF];
+            for (int k = 0; k < 16; ++k) ++conte[size_t(k)][byte(p, k)];
         std::vector<Prime> altro(n);
-        for (int k = 0; k < 8; ++k) {
+        for (int k = 0; k < 16; ++k) {
             std::array<quint32, 256> &c = conte[size_t(k)];
             if (std::find(c.begin(), c.end(), quint32(n)) != c.end()) continue;
             quint32 inizio = 0;
             for (quint32 &v : c) inizio += std::exchange(v, inizio);
-            for (const Prime &p : prime_) altro[c[(p.a >> (8 * k)) & 0xFF]++] = p;
+            for (const Prime &p : prime_) altro[c[byte(p, k)]++] = p;
             prime_.swap(altro);
         }
     }
