@@ -15,12 +15,19 @@
 #include "clients/TfrmRicontatta.h"
 #include "clients/TfrmStoricoChiamate.h"
 #include "clients/TfrmTrovaClienti.h"
+#include "appointments/TfrmExpScadenzario.h"
+#include "appointments/TfrmImpegni.h"
+#include "appointments/TfrmTrovaScadenze.h"
 #include "calls/TfrmAnteprimaChiamata.h"
 #include "calls/TfrmChiamate.h"
 #include "calls/TfrmExpChiamate.h"
 #include "calls/TfrmRiepChiamateOggi.h"
 #include "calls/TfrmStampaChiamata.h"
 #include "calls/TfrmTrovaChiamate.h"
+#include "appointments/TfrmArchivio_Scadenze.h"
+#include "appointments/TfrmCalendario.h"
+#include "appointments/TfrmStampaScadenza.h"
+#include "appointments/TfrmStartup.h"
 #include "identifiers/TfrmCarta.h"
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
@@ -64,14 +71,23 @@ void CreaFinestre()
     f.frmSplash = crea(new TfrmSplash);
     dialogo(new TfrmAllegaCartella);
     dialogo(new TfrmAllegaExcel(nullptr));
+    f.frmArchivio_Scadenze = crea(new TfrmArchivio_Scadenze);
+    dialogo(new TfrmAssolti);
+    dialogo(new TfrmCalendario);
     dialogo(new TfrmCarta);
     f.frmClienti = crea(new TfrmClienti);
     dialogo(new TfrmCodFisc);
+    dialogo(new TfrmConfermati);
     dialogo(new TfrmExpClienti);
+    dialogo(new TfrmExpScadenzario);
     dialogo(new TfrmIban);
     dialogo(new TfrmPartitaIva);
     dialogo(new TfrmRicontatta);
+    dialogo(new TfrmScaduti);
+    dialogo(new TfrmStampaScadenza);
+    dialogo(new TfrmStartup);
     dialogo(new TfrmTrovaClienti);
+    dialogo(new TfrmTrovaScadenze);
     f.frmChiamate = crea(new TfrmChiamate);
     dialogo(new TfrmTrovaChiamate);
     dialogo(new TfrmAnteprimaChiamata);
@@ -89,6 +105,7 @@ void CreaFinestre()
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
     RegistraScrittoriChiamate();
+    RegistraScrittoriAppuntamenti();
     RegistraScrittoriIncassi();
 
     // The shell as the windows see it.
@@ -114,6 +131,12 @@ void CreaFinestre()
             w.exec();
             return true;
         }
+        // The appointment card lives for the whole run: shown, never owned.
+        if (nome == QLatin1String("TfrmArchivio_Scadenze")) {
+            if (!App().frmArchivio_Scadenze) return false;
+            Stile::MostraIngrandita(App().frmArchivio_Scadenze);
+            return true;
+        }
         return false;
     };
     ImpostaNavigazione(std::move(nav));
@@ -127,6 +150,7 @@ void DistruggiFinestre()
     delete f.frmMenuRiepCosti;
     delete f.frmChiamate;
     delete f.frmClienti;
+    delete f.frmArchivio_Scadenze;
     delete f.frmSplash;
     delete f.frmInfo;
     delete f.frmGuida;

@@ -8,6 +8,7 @@ class TfrmInfo;
 class TfrmSplash;
 class TfrmClienti;
 class TfrmChiamate;
+class TfrmArchivio_Scadenze;
 class TfrmMenuRiepCosti;
 class QWidget;
 
@@ -25,6 +26,7 @@ struct Finestre {
     TfrmSplash *frmSplash = nullptr;
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
+    TfrmArchivio_Scadenze *frmArchivio_Scadenze = nullptr;
     TfrmMenuRiepCosti *frmMenuRiepCosti = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;

@@ -1,7 +1,6 @@
 #include "calls/ListaChiamate.h"
 
 #include "storage/Formati.h"
-#include "storage/ShortText.h"
 
 #include <cstring>
 
@@ -32,14 +31,10 @@ Rifilato Rifila(const char *record, K::Campo c)
 }
 
 // Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
-// cut to that many characters; decoded straight into the line, as a search
-// may build hundreds of thousands of them.
+// cut to that many characters.
 void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
 {
-    const Rifilato t = Rifila(record, c);
-    const int n = larghezza >= 0 && t.n > larghezza ? larghezza : t.n;
-    for (int i = 0; i < n; ++i) riga.append(QChar(ShortText::FromCp1252(t.p[i])));
-    for (int i = n; i < larghezza; ++i) riga.append(u' ');
+    AggiungiCampo(riga, record, {TSchedaChiamata::Offset[c], TSchedaChiamata::N(c)}, larghezza);
 }
 
 } // namespace

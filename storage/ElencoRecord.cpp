@@ -14,7 +14,10 @@
 #include <array>
 #include <utility>
 #include <bit>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 FiltriRecord::FiltriRecord(const QStringList &testi, const std::vector<CampoGrezzo> &campi)
 {
@@ -31,39 +34,23 @@ bool FiltriRecord::Corrisponde(const char *record) const
     return true;
 }
 
-// ------------------------------------------------------------ fields
-
 void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
 {
     const char *f = record + campo.offset;
     int len = static_cast<unsigned char>(f[0]);
     if (len > campo.lunghezza) len = campo.lunghezza;
     const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
-    // Trimmed as ShortText::Read trims: Windows-1252 maps the bytes 0-32 to
-    // the characters 0-32, so the bytes can be trimmed before decoding.
+    // Windows-1252 maps each byte to one character and the bytes 0-32 to the
+    // characters 0-32, so the bytes trim as the decoded text does.
     int a = 0, b = len;
     while (a < b && p[a] <= 32) ++a;
     while (b > a && p[b - 1] <= 32) --b;
-    const int n = larghezza >= 0 ? std::min(b - a, larghezza) : b - a;
-    const int tutti = std::max(n, larghezza);
+    const int n = larghezza >= 0 && b - a > larghezza ? larghezza : b - a;
     const qsizetype inizio = riga.size();
-    riga.resize(inizio + tutti);
-    char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
-    const unsigned char *t = p + a;
-    // Plain ASCII, the usual text, is widened as it is (the loops vectorise).
-    unsigned char tutte = 0;
-    for (int i = 0; i < n; ++i) tutte |= t[i];
-    if (tutte < 0x80) {
-        for (int i = 0; i < n; ++i) o[i] = t[i];
-    } else {
-        static const std::array<char16_t, 256> tabella = [] {
-            std::array<char16_t, 256> r{};
-            for (int c = 0; c < 256; ++c) r[size_t(c)] = ShortText::FromCp1252(static_cast<unsigned char>(c));
-            return r;
-        }();
-        for (int i = 0; i < n; ++i) o[i] = tabella[t[i]];
-    }
-    std::fill(o + n, o + tutti, u' ');
+    riga.resize(inizio + std::max(n, larghezza));
+    QChar *o = riga.data() + inizio;
+    for (int i = 0; i < n; ++i) o[i] = QChar(ShortText::FromCp1252(p[a + i]));
+    for (int i = n; i < larghezza; ++i) o[i] = u' ';
 }
 
 // ---------------------------------------------------------------- order
@@ -163,106 +150,190 @@ bool RigaPrima(const QString &x, const QString &y)
     return x.size() < y.size();
 }
 
-inline void Precarica(const void *p)
+// The key of a line and its place in the list.
+struct Voce {
+    std::array<quint64, kParole> testa;
+    quint32 indice;
+};
+
+inline bool TestaPrima(const Voce &x, const Voce &y)
 {
-#if defined(__GNUC__)
-    __builtin_prefetch(p);
-#else
-    (void)p;
-#endif
+    return x.testa < y.testa;
 }
 
-// The keys of the lines of a list, taken in list order. The sort runs in
-// two rounds: the whole list on the first two words, by counting passes over
-// their bytes, the lowest first (each pass keeps the order of the one before,
-// so equal words keep list order; a byte the same in every line needs no
-// pass, so lines sharing a long start, like "ID: 2024...", cost nothing
-// there); then each run equal in them on the rest, gathered so that it stays
-// in the cache.
+// The keys of the lines of a list, taken in list order, and their sort.
+//
+// The list is sorted in blocks while it is still being read: each block of
+// kBlocco keys, once complete, is sorted on the key starts by a second thread
+// (counting passes over the bytes that are not the same throughout the
+// block, the lowest first, so that equal starts keep list order) and merged
+// into the blocks before it (a stable merge: the earlier block wins a tie).
+// When the list is complete only the last block and the last merges are left.
+// Lines whose key starts are equal are finally ordered on the lines
+// themselves, stably, so equal keys keep list order.
 class Chiavi
 {
 public:
+    Chiavi() = default;
+    Chiavi(const Chiavi &) = delete;
+    Chiavi &operator=(const Chiavi &) = delete;
+    ~Chiavi() { Ferma(); }
+
+    // Room for `n` keys at most; from two blocks up they are sorted as they come.
     void Riserva(qsizetype n)
     {
-        prime_.reserve(size_t(n));
-        resto_.reserve(size_t(n));
+        voci_.resize(size_t(n));
+        if (n >= 2 * kBlocco) lavoro_ = std::thread([this] { Lavora(); });
     }
     void Aggiungi(const QString &riga)
     {
-        const std::array<quint64, kParole> t = Testa(riga);
-        prime_.push_back({t[0], t[1], quint32(prime_.size())});
-        resto_.push_back({t[2], t[3], t[4], t[5]});
+        if (n_ == voci_.size()) {
+            // More lines than announced (the file grew while it was read):
+            // the second thread finishes what it has, the rest is sorted here.
+            Ferma();
+            voci_.resize(std::max<size_t>(16, 2 * n_));
+        }
+        voci_[n_] = {Testa(riga), quint32(n_)};
+        ++n_;
+        if (lavoro_.joinable() && n_ % kBlocco == 0) {
+            const std::lock_guard<std::mutex> l(m_);
+            pronti_ = n_;
+            cv_.notify_one();
+        }
     }
-    // Puts `righe`, whose keys these are, in order.
+    // Puts `righe`, whose keys these are (the first ones added), in order.
     void Ordina(QStringList &righe)
     {
-        OrdinaPrime();
-        // A run is gathered next to each other before its sort.
-        struct Coda {
-            Resto resto;
-            quint32 indice;
-        };
-        std::vector<Coda> coda;
-        auto prima = [&righe](const Coda &x, const Coda &y) {
-            for (size_t w = 0; w < x.resto.size(); ++w)
-                if (x.resto[w] != y.resto[w]) return x.resto[w] < y.resto[w];
-            const QString &a = righe.at(x.indice), &b = righe.at(y.indice);
-            if (RigaPrima(a, b)) return true;
-            if (RigaPrima(b, a)) return false;
-            return x.indice < y.indice;
-        };
-        for (auto i = prime_.begin(); i != prime_.end();) {
-            auto fine = std::next(i);
-            while (fine != prime_.end() && fine->a == i->a && fine->b == i->b) ++fine;
-            if (fine - i > 1) {
-                coda.clear();
-                for (auto j = i; j != fine; ++j) {
-                    // The rests lie in list order, so the run reads them here and there.
-                    if (fine - j > 8) Precarica(&resto_[std::next(j, 8)->indice]);
-                    coda.push_back({resto_[j->indice], j->indice});
-                }
-                std::sort(coda.begin(), coda.end(), prima);
-                for (auto j = i; j != fine; ++j) j->indice = coda[size_t(j - i)].indice;
-            }
-            i = fine;
+        if (lavoro_.joinable()) {
+            Ferma();
+        } else {
+            for (size_t s = fatti_; s < n_; s += kBlocco) Blocco(s, std::min(n_, s + kBlocco));
+            fatti_ = n_;
+            UnisciTutti();
+        }
+        // voci_[0, n_) is now ordered on the key starts.
+        for (size_t a = 0; a < n_;) {
+            size_t b = a + 1;
+            while (b < n_ && voci_[b].testa == voci_[a].testa) ++b;
+            if (b - a > 1)
+                std::stable_sort(voci_.begin() + qsizetype(a), voci_.begin() + qsizetype(b),
+                                 [&righe](const Voce &x, const Voce &y) {
+                                     return RigaPrima(righe.at(x.indice), righe.at(y.indice));
+                                 });
+            a = b;
         }
         QStringList ordinate;
         ordinate.reserve(righe.size());
-        for (const Prime &v : prime_) ordinate.append(std::move(righe[v.indice]));
+        for (size_t i = 0; i < n_; ++i) ordinate.append(std::move(righe[voci_[i].indice]));
         righe = std::move(ordinate);
     }
 
 private:
-    struct Prime {
-        quint64 a, b; // the first two words
-        quint32 indice;
-    };
-    using Resto = std::array<quint64, kParole - 2>;
+    static constexpr size_t kBlocco = 8192;
 
-    // prime_ by (a, b), stable: sixteen counting passes, one per byte, the
-    // lowest of b first; a byte that is the same in every line needs no pass.
-    void OrdinaPrime()
+    // The second thread: sorts each block as soon as it is complete and
+    // merges it into the blocks before it.
+    void Lavora()
     {
-        const size_t n = prime_.size();
-        std::vector<std::array<quint32, 256>> conte(16);
-        for (auto &c : conte) c.fill(0);
-        auto byte = [](const Prime &p, int k) {
-            return k < 8 ? (p.b >> (8 * k)) & 0xFF : (p.a >> (8 * (k - 8))) & 0xFF;
-        };
-        for (const Prime &p : prime_)
-            for (int k = 0; k < 16; ++k) ++conte[size_t(k)][byte(p, k)];
-        std::vector<Prime> altro(n);
-        for (int k = 0; k < 16; ++k) {
-            std::array<quint32, 256> &c = conte[size_t(k)];
-            if (std::find(c.begin(), c.end(), quint32(n)) != c.end()) continue;
-            quint32 inizio = 0;
-            for (quint32 &v : c) inizio += std::exchange(v, inizio);
-            for (const Prime &p : prime_) altro[c[byte(p, k)]++] = p;
-            prime_.swap(altro);
+        size_t &fatti = fatti_;
+        for (;;) {
+            size_t pronti;
+            bool finito;
+            {
+                std::unique_lock<std::mutex> l(m_);
+                cv_.wait(l, [&] { return finito_ || pronti_ >= fatti + kBlocco; });
+                pronti = pronti_;
+                finito = finito_;
+            }
+            while (fatti + kBlocco <= pronti) {
+                Blocco(fatti, fatti + kBlocco);
+                fatti += kBlocco;
+                Unisci(false);
+            }
+            if (finito) {
+                if (fatti < pronti) Blocco(fatti, pronti);
+                fatti = pronti;
+                UnisciTutti();
+                return;
+            }
         }
     }
-    std::vector<Prime> prime_;
-    std::vector<Resto> resto_;
+    void Ferma()
+    {
+        if (!lavoro_.joinable()) return;
+        {
+            const std::lock_guard<std::mutex> l(m_);
+            pronti_ = n_;
+            finito_ = true;
+            cv_.notify_one();
+        }
+        lavoro_.join();
+    }
+
+    // Sorts voci_[s, e) on the key starts, stably, and notes it as a run.
+    void Blocco(size_t s, size_t e)
+    {
+        const size_t m = e - s;
+        if (m > 1) {
+            const Voce *v = voci_.data() + s;
+            std::array<quint64, kParole> varia{};
+            for (size_t j = 0; j < m; ++j)
+                for (size_t w = 0; w < varia.size(); ++w) varia[w] |= v[j].testa[w] ^ v[0].testa[w];
+            ordine_.resize(m);
+            altro_.resize(m);
+            for (size_t j = 0; j < m; ++j) ordine_[j] = quint32(j);
+            for (size_t w = varia.size(); w-- > 0;) {
+                for (int k = 0; k < 8; ++k) {
+                    if (((varia[w] >> (8 * k)) & 0xFF) == 0) continue;
+                    std::array<quint32, 256> conta{};
+                    for (quint32 j : ordine_) ++conta[(v[j].testa[w] >> (8 * k)) & 0xFF];
+                    quint32 inizio = 0;
+                    for (quint32 &c : conta) inizio += std::exchange(c, inizio);
+                    for (quint32 j : ordine_) altro_[conta[(v[j].testa[w] >> (8 * k)) & 0xFF]++] = j;
+                    ordine_.swap(altro_);
+                }
+            }
+            appoggio_.resize(m);
+            for (size_t j = 0; j < m; ++j) appoggio_[j] = v[ordine_[j]];
+            std::copy(appoggio_.begin(), appoggio_.end(), voci_.begin() + qsizetype(s));
+        }
+        tratti_.push_back({s, e});
+    }
+    // Merges the last two runs while the last is as long as the one before
+    // it (all of them with `tutti`), so that each key is merged about
+    // log2(blocks) times.
+    void Unisci(bool tutti)
+    {
+        while (tratti_.size() >= 2) {
+            const Tratto b = tratti_.back();
+            const Tratto a = tratti_[tratti_.size() - 2];
+            if (!tutti && b.e - b.s < a.e - a.s) break;
+            appoggio_.resize(b.e - a.s);
+            std::merge(voci_.begin() + qsizetype(a.s), voci_.begin() + qsizetype(a.e),
+                       voci_.begin() + qsizetype(b.s), voci_.begin() + qsizetype(b.e), appoggio_.begin(),
+                       TestaPrima);
+            std::copy(appoggio_.begin(), appoggio_.end(), voci_.begin() + qsizetype(a.s));
+            tratti_.pop_back();
+            tratti_.back() = {a.s, b.e};
+        }
+    }
+    void UnisciTutti() { Unisci(true); }
+
+    struct Tratto {
+        size_t s, e;
+    };
+    std::vector<Voce> voci_;
+    size_t n_ = 0;
+    size_t fatti_ = 0; // voci_[0, fatti_) sorted in runs
+    std::vector<Tratto> tratti_;
+    std::vector<quint32> ordine_, altro_;
+    std::vector<Voce> appoggio_;
+
+    std::thread lavoro_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    size_t pronti_ = 0;
+    bool finito_ = false;
 };
 
 } // namespace

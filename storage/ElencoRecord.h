@@ -17,10 +17,11 @@ struct CampoGrezzo {
     int lunghezza = 0;
 };
 
-// Appends a ShortText field of a raw record to a list line: its text trimmed
-// and, with `larghezza` >= 0, padded with blanks or cut to that many
-// characters (Pad of storage/Testo.h), decoded from Windows-1252 straight
-// into the line, as a list may build hundreds of thousands of lines.
+// Appends a raw field to a list line: the field's text trimmed of blanks and
+// control characters, and with `larghezza` >= 0 padded with blanks or cut to
+// that many characters; the same text as Pad(ShortText::Read(...), larghezza)
+// (storage/Testo.h), decoded straight into the line, as a list may build
+// hundreds of thousands of them.
 void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza = -1);
 
 // The list line of a raw record.

@@ -122,9 +122,12 @@ private slots:
     void ordinamento_data();
     void ordinamento();
     void ordinamentoCasuale();
+    void ordinamentoInLettura();
     void elencoERichiamo();
     void testoTrovate_data();
     void testoTrovate();
+    void aggiungiCampo_data();
+    void aggiungiCampo();
     void filtri_data();
     void filtri();
     void catenaInvio();
@@ -231,10 +234,12 @@ void TestFinestraRicerca::ordinamento()
 void TestFinestraRicerca::ordinamentoCasuale()
 {
     const QString alfabeto = QString::fromUtf8("aAbB zÿĀé€_") + QChar(0);
-    for (quint32 seme : {1u, 2u, 3u}) {
+    // Long lists are sorted in blocks while they are read: 40 000 lines
+    // take several blocks and merges.
+    for (auto [seme, quante] : {std::pair{1u, 3000}, {2u, 3000}, {3u, 3000}, {4u, 40000}}) {
         QRandomGenerator rng(seme);
         QStringList righe;
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < quante; ++i) {
             QString r = QString("Cliente ").repeated(int(rng.bounded(8)));
             const int n = int(rng.bounded(12));
             for (int k = 0; k < n; ++k) r += alfabeto[int(rng.bounded(alfabeto.size()))];
@@ -244,6 +249,25 @@ void TestFinestraRicerca::ordinamentoCasuale()
         OrdinaRighe(righe);
         QCOMPARE(righe, attese);
     }
+}
+
+// A long file read into a sorted list: the order of the plain comparison,
+// with the cards of equal lines in file order.
+void TestFinestraRicerca::ordinamentoInLettura()
+{
+    const QStringList nomi = {"Rossi", "rossi", "ROSSI", "Rossini", "Ros", "Bianchi", "bianco", "Verdi"};
+    QList<QStringList> schede;
+    QRandomGenerator rng(11);
+    for (int i = 0; i < 30000; ++i)
+        schede << QStringList{nomi[int(rng.bounded(nomi.size()))], QString::number(rng.bounded(40)),
+                              QString::number(i)};
+    Scrivi(schede);
+    const QStringList inOrdine = LeggiElenco(FileProva(), {}, false).righe;
+    QCOMPARE(inOrdine.size(), 30000);
+    QCOMPARE(LeggiElenco(FileProva(), {}, true).righe, OrdineAtteso(inOrdine));
+    // Through a filter that leaves out most of the file.
+    const auto scegli = [](const char *r) { return TProva::Leggi(r, LayoutProva::Citta).endsWith(u'7'); };
+    QCOMPARE(LeggiElenco(FileProva(), scegli, true).righe, OrdineAtteso(LeggiElenco(FileProva(), scegli, false).righe));
 }
 
 // ------------------------------------------------------ plain list functions
@@ -290,6 +314,35 @@ void TestFinestraRicerca::testoTrovate()
     QFETCH(qint64, n);
     QFETCH(QString, testo);
     QCOMPARE(TestoTrovate(n), testo);
+}
+
+// A raw field appended to a line: trimmed, decoded from Windows-1252, padded
+// or cut to its column; a length byte above N counts as N.
+void TestFinestraRicerca::aggiungiCampo_data()
+{
+    QTest::addColumn<QByteArray>("campo"); // the length byte and the bytes of a field of N = 10
+    QTest::addColumn<int>("larghezza");
+    QTest::addColumn<QString>("riga");     // after "Nome: "
+    QTest::newRow("riempito di spazi") << QByteArray("\x05Rossi") << 8 << "Nome: Rossi   ";
+    QTest::newRow("rifilato, poi riempito") << QByteArray("\x09  Rossi \t") << 7 << "Nome: Rossi  ";
+    QTest::newRow("tagliato") << QByteArray("\x0a" "Bartolomei") << 6 << "Nome: Bartol";
+    QTest::newRow("lettere accentate ed euro") << QByteArray("\x06" "Citt\xe0\x80") << 7 << "Nome: Città€ ";
+    QTest::newRow("senza colonna: solo rifilato") << QByteArray("\x04 Ugo") << -1 << "Nome: Ugo";
+    QTest::newRow("lunghezza oltre N") << QByteArray("\xff" "AbcdefghijKLM") << -1 << "Nome: Abcdefghij";
+    QTest::newRow("vuoto") << QByteArray("\x00", 1) << 4 << "Nome:     ";
+}
+
+void TestFinestraRicerca::aggiungiCampo()
+{
+    QFETCH(QByteArray, campo);
+    QFETCH(int, larghezza);
+    QFETCH(QString, riga);
+    QByteArray record(3, 'x');
+    record += campo;
+    record.resize(3 + 11 + 4, '\0');
+    QString fatta = "Nome: ";
+    AggiungiCampo(fatta, record.constData(), {3, 10}, larghezza);
+    QCOMPARE(fatta, riga);
 }
 
 void TestFinestraRicerca::filtri_data()

@@ -36,10 +36,12 @@ const QStringList kOrdine = {
 // The windows that exist in this build; each new app adds its own.
 const QStringList kCostruite = {
     "TfrmPassword", "TfrmAvvio",       "TfrmCambiaPassword", "TfrmGuida",         "TfrmInfo",
-    "TfrmSplash",   "TfrmAllegaCartella", "TfrmAllegaExcel", "TfrmCarta",         "TfrmClienti",
+    "TfrmSplash",   "TfrmAllegaCartella", "TfrmAllegaExcel", "TfrmArchivio_Scadenze", "TfrmCalendario",
+    "TfrmCarta",    "TfrmClienti",
     "TfrmCodFisc",  "TfrmExpClienti",  "TfrmIban",           "TfrmPartitaIva",    "TfrmRicontatta",
-    "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
+    "TfrmStampaScadenza", "TfrmStartup", "TfrmTrovaClienti", "TfrmChiamate", "TfrmTrovaChiamate", "TfrmAnteprimaChiamata", "TfrmStampaChiamata",
     "TfrmExpChiamate", "TfrmRiepChiamateOggi", "TfrmStoricoChiamate",
+    "TfrmAssolti",  "TfrmConfermati",  "TfrmExpScadenzario", "TfrmScaduti",     "TfrmTrovaScadenze",
     "TfrmMenuRiepCosti", "TfrmRiepCosti",
 };
 
