@@ -36,7 +36,10 @@ void AggiungiChiaveAppuntamento(QString &riga, const char *record)
     const int n = b - a;
     // QString::mid(da, quanti) on the text: what of [da, da + quanti) there is.
     auto pezzo = [&](int da, int quanti) {
-        for (int i = da; i < std::min(n, da + quanti); ++i) riga.append(QChar(ShortText::FromCp1252(p[a + i])));
+        for (int i = da; i < std::min(n, da + quanti); ++i) {
+            const unsigned char c = p[a + i];
+            riga.append(QChar(c < 0x80 ? char16_t(c) : ShortText::FromCp1252(c)));
+        }
     };
     pezzo(6, 4);
     pezzo(3, 2);
