@@ -35,6 +35,8 @@
 #include "identifiers/TfrmCodFisc.h"
 #include "identifiers/TfrmIban.h"
 #include "identifiers/TfrmPartitaIva.h"
+#include "income/TfrmMenuRiepCosti.h"
+#include "income/TfrmRiepCosti.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -101,15 +103,19 @@ void CreaFinestre()
     dialogo(new TfrmExpChiamate);
     dialogo(new TfrmRiepChiamateOggi);
     dialogo(new TfrmStoricoChiamate(nullptr));
+    f.frmMenuRiepCosti = crea(new TfrmMenuRiepCosti);
+    dialogo(new TfrmRiepCosti(nullptr));
     f.frmAvvio->ImpostaApp(1, f.frmClienti);
     f.frmAvvio->ImpostaApp(2, f.frmChiamate);
     f.frmAvvio->ImpostaApp(3, f.frmAgenda);
+    f.frmAvvio->ImpostaApp(4, f.frmMenuRiepCosti);
 
     // What a client chosen in the client search fills in, by mode word; each
     // app registers its own writers (ui/ScrittoriCliente.h).
     RegistraScrittoriClienti();
     RegistraScrittoriChiamate();
     RegistraScrittoriAppuntamenti();
+    RegistraScrittoriIncassi();
 
     // The shell as the windows see it.
     TNavigazione nav;
@@ -150,6 +156,7 @@ void DistruggiFinestre()
     Finestre &f = g_finestre;
     // Reverse order of creation.
     while (!f.dialoghi.empty()) f.dialoghi.pop_back();
+    delete f.frmMenuRiepCosti;
     delete f.frmChiamate;
     delete f.frmClienti;
     delete f.frmArchivio_Scadenze;

@@ -10,6 +10,7 @@ class TfrmAgenda;
 class TfrmClienti;
 class TfrmChiamate;
 class TfrmArchivio_Scadenze;
+class TfrmMenuRiepCosti;
 class QWidget;
 
 #include "ui/Navigazione.h"
@@ -28,6 +29,7 @@ struct Finestre {
     TfrmClienti *frmClienti = nullptr;
     TfrmChiamate *frmChiamate = nullptr;
     TfrmArchivio_Scadenze *frmArchivio_Scadenze = nullptr;
+    TfrmMenuRiepCosti *frmMenuRiepCosti = nullptr;
     // The dialogs' instances made at start; each use opens a new one.
     std::vector<std::unique_ptr<QWidget>> dialoghi;
     // Every window above, in the order it was created.

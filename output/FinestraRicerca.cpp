@@ -101,6 +101,25 @@ Qt::ItemFlags TModelloRighe::flags(const QModelIndex &index) const
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
+QListView *NuovaListaRighe(QWidget *parent, TModelloRighe *modello)
+{
+    auto *lista = new QListView(parent);
+    lista->setObjectName(QStringLiteral("lstRecords"));
+    lista->setModel(modello);
+    lista->setUniformItemSizes(true); // fast with hundreds of thousands of lines
+    lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista->setTextElideMode(Qt::ElideNone);
+    lista->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lista->setAlternatingRowColors(true);
+    lista->setStyleSheet(QStringLiteral(
+        "QListView { background: #FFFFFF; alternate-background-color: #F5F8FC;"
+        " border: 1px solid #C9D3DE; border-radius: 4px; }"));
+    return lista;
+}
+
 // ================================================================ window
 
 struct TFinestraRicerca::Progresso {
@@ -117,20 +136,7 @@ TFinestraRicerca::TFinestraRicerca(QWidget *owner, DescrizioneRicerca d)
     frxReport = std::make_unique<TReport>(d_.modelloStampa);
 
     modello = new TModelloRighe(this);
-    lstRecords = new QListView(this);
-    lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords->setModel(modello);
-    lstRecords->setUniformItemSizes(true); // fast with hundreds of thousands of lines
-    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords->setTextElideMode(Qt::ElideNone);
-    lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setAlternatingRowColors(true);
-    lstRecords->setStyleSheet(QStringLiteral(
-        "QListView { background: #FFFFFF; alternate-background-color: #F5F8FC;"
-        " border: 1px solid #C9D3DE; border-radius: 4px; }"));
+    lstRecords = NuovaListaRighe(this, modello);
     lstRecords->viewport()->installEventFilter(this);
 
     lblRigo03 = Etichetta(QStringLiteral("lblRigo03"), d_.rigo03, this);

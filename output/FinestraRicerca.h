@@ -85,6 +85,12 @@ private:
     QSize voce_;
 };
 
+// The list box of a result list over `modello`, as every result window shows
+// it: one selectable line per row, never edited, both scroll bars, sideways
+// scrolling by pixel, alternating row colours; fast with hundreds of
+// thousands of lines. Named "lstRecords".
+QListView *NuovaListaRighe(QWidget *parent, TModelloRighe *modello);
+
 class TFinestraRicerca : public Stile::TDialogo
 {
     Q_OBJECT

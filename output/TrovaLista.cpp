@@ -46,7 +46,7 @@ void TTrovaInLista::btnTrovaClick()
             const QModelIndexList scelte = sel->selectedRows();
             if (!scelte.isEmpty()) selezionata = scelte.first().row();
         }
-        const EsitoTrova esito = TrovaInLista(righe, selezionata, txtTrova_->text(), precedente_);
+        const EsitoTrova esito = TrovaInLista(righe, selezionata, txtTrova_->text(), *precedente_);
         if (esito.selezione >= 0 && esito.selezione < n && esito.selezione != selezionata) {
             const QModelIndex idx = modello->index(esito.selezione, 0);
             if (sel) sel->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

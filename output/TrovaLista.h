@@ -31,8 +31,12 @@ public:
                   QWidget *finestra);
 
     // Forgets the previous find text, so the next find starts from the top.
-    void AzzeraRicerca() { precedente_.clear(); }
-    QString Precedente() const { return precedente_; }
+    void AzzeraRicerca() { precedente_->clear(); }
+    QString Precedente() const { return *precedente_; }
+    // Keeps the previous find text in `memoria` instead of its own, so that
+    // windows made one after the other can share it (null: its own again).
+    // `memoria` must outlive this object's finds.
+    void UsaMemoria(QString *memoria) { precedente_ = memoria ? memoria : &proprio_; }
 
 public slots:
     void btnTrovaClick();
@@ -41,5 +45,6 @@ private:
     QPointer<QAbstractItemView> lista_;
     QPointer<QLineEdit> txtTrova_;
     QPointer<QWidget> finestra_;
-    QString precedente_;
+    QString proprio_;
+    QString *precedente_ = &proprio_;
 };

@@ -16,6 +16,9 @@ QString FileAppuntamenti();
 // "yyyymmddhhmm" ("yyyymmdd" when the time is empty). Whatever Data holds,
 // the pieces are taken as they are (shorter when Data is shorter).
 QString ChiaveAppuntamento(const char *record);
+// The same key appended to `riga`, decoded straight from the record's bytes
+// (the list lines of large archives start with it).
+void AggiungiChiaveAppuntamento(QString &riga, const char *record);
 
 // Data as a calendar date ("dd/mm/yyyy"); no value when it is not one.
 std::optional<QDate> DataAppuntamento(const char *record);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 #include <utility>
 #include <bit>
 #include <condition_variable>
@@ -48,8 +49,22 @@ void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int lar
     const int n = larghezza >= 0 && b - a > larghezza ? larghezza : b - a;
     const qsizetype inizio = riga.size();
     riga.resize(inizio + std::max(n, larghezza));
-    QChar *o = riga.data() + inizio;
-    for (int i = 0; i < n; ++i) o[i] = QChar(ShortText::FromCp1252(p[a + i]));
+    char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
+    const unsigned char *t = p + a;
+    // Plain ASCII, the usual text, is widened as it is (the loop vectorises);
+    // other text goes through the code page table.
+    unsigned char tutte = 0;
+    for (int i = 0; i < n; ++i) tutte |= t[i];
+    if (tutte < 0x80) {
+        for (int i = 0; i < n; ++i) o[i] = t[i];
+    } else {
+        static const std::array<char16_t, 256> tabella = [] {
+            std::array<char16_t, 256> r{};
+            for (int c = 0; c < 256; ++c) r[size_t(c)] = ShortText::FromCp1252(static_cast<unsigned char>(c));
+            return r;
+        }();
+        for (int i = 0; i < n; ++i) o[i] = tabella[t[i]];
+    }
     for (int i = n; i < larghezza; ++i) o[i] = u' ';
 }
 
@@ -149,6 +164,30 @@ bool RigaPrima(const QString &x, const QString &y)
     }
     return x.size() < y.size();
 }
+
+// An allocator whose resize() leaves new elements uninitialised: the room
+// for every record of a file is taken up front, and the pages a filtered
+// list never fills are then never touched.
+template <class T>
+struct SenzaAzzerare : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = SenzaAzzerare<U>;
+    };
+    SenzaAzzerare() = default;
+    template <class U>
+    SenzaAzzerare(const SenzaAzzerare<U> &) noexcept {}
+    template <class U>
+    void construct(U *p) noexcept(std::is_nothrow_default_constructible_v<U>)
+    {
+        ::new (static_cast<void *>(p)) U;
+    }
+    template <class U, class... A>
+    void construct(U *p, A &&...a)
+    {
+        ::new (static_cast<void *>(p)) U(std::forward<A>(a)...);
+    }
+};
 
 // The key of a line and its place in the list.
 struct Voce {
@@ -322,7 +361,7 @@ private:
     struct Tratto {
         size_t s, e;
     };
-    std::vector<Voce> voci_;
+    std::vector<Voce, SenzaAzzerare<Voce>> voci_;
     size_t n_ = 0;
     size_t fatti_ = 0; // voci_[0, fatti_) sorted in runs
     std::vector<Tratto> tratti_;

@@ -15,7 +15,9 @@ void ImpostaFormati()
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
-std::optional<qint64> ImportoInCentesimi(const QString &text)
+namespace {
+
+std::optional<qint64> ImportoGenerale(const QString &text)
 {
     const QString s = Trim(text);
     qsizetype i = 0;
@@ -79,6 +81,46 @@ std::optional<qint64> ImportoInCentesimi(const QString &text)
     // again ("99…9,999" would round to a digit more).
     if (cents >= 100000000000000000LL) return std::nullopt;
     return negativo ? -cents : cents;
+}
+
+} // namespace
+
+std::optional<qint64> ImportoInCentesimi(QStringView text)
+{
+    // The form the cards store ("12,50": an optional sign, up to 15 digits,
+    // up to two decimals) is read here without building any string; every
+    // other text goes through the general rule, which gives the same value.
+    qsizetype a = 0, b = text.size();
+    while (a < b && text[a].unicode() <= 32) ++a;
+    while (b > a && text[b - 1].unicode() <= 32) --b;
+    const QStringView s = text.mid(a, b - a);
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    bool negativo = false;
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) negativo = s[i++] == u'-';
+    auto cifra = [&s](qsizetype k) { return s[k].unicode() >= '0' && s[k].unicode() <= '9'; };
+    qint64 intero = 0;
+    int cifreIntere = 0, cifreDecimali = 0, decimali = 0;
+    bool semplice = true;
+    for (; i < n && cifra(i); ++i) {
+        if (++cifreIntere > 15) semplice = false;
+        intero = intero * 10 + (s[i].unicode() - '0');
+    }
+    if (i < n && s[i] == u',') {
+        for (++i; i < n && cifra(i); ++i) {
+            if (++cifreDecimali > 2) semplice = false;
+            decimali = decimali * 10 + (s[i].unicode() - '0');
+        }
+    }
+    if (!semplice || i != n || cifreIntere + cifreDecimali == 0) return ImportoGenerale(text.toString());
+    if (cifreDecimali == 1) decimali *= 10;
+    const qint64 cents = intero * 100 + decimali;
+    return negativo ? -cents : cents;
+}
+
+std::optional<qint64> ImportoInCentesimi(const QString &text)
+{
+    return ImportoInCentesimi(QStringView(text));
 }
 
 QString CentesimiInTesto(qint64 cents)

@@ -11,6 +11,7 @@ void ImpostaFormati();
 // optional decimals, optional exponent); no value when it is not a number.
 // The result is exact in hundredths, rounded half up (away from zero).
 std::optional<qint64> ImportoInCentesimi(const QString &text);
+std::optional<qint64> ImportoInCentesimi(QStringView text);
 // Formats hundredths as "12,50" (decimal comma, two decimals, no thousands separator).
 QString CentesimiInTesto(qint64 cents);
 // The amount rule applied to every amount field when it is left: a text that

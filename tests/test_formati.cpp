@@ -54,6 +54,11 @@ void TestFormati::importo_data()
     QTest::newRow("largest") << "999999999999999,99" << "999999999999999,99";
     QTest::newRow("rounded past the largest") << "999999999999999,995" << "0,00";
     QTest::newRow("a digit too many") << "1000000000000000" << "0,00";
+    QTest::newRow("sign only") << "-" << "0,00";
+    QTest::newRow("plus and trailing comma") << "+12," << "12,00";
+    QTest::newRow("negative below one") << "-0,5" << "-0,50";
+    QTest::newRow("sign and leading comma") << "+,05" << "0,05";
+    QTest::newRow("blank inside") << "12 ,50" << "0,00";
 }
 
 void TestFormati::importo()

@@ -86,6 +86,7 @@ private slots:
     void trova();
     void listaVuota();
     void nuovaAperturaRipartedallInizio();
+    void memoriaCondivisa();
 };
 
 // Each case: the line selected at the start, then presses of "Trova", each
@@ -165,6 +166,35 @@ void TestTrovaInLista::nuovaAperturaRipartedallInizio()
     f.trova->AzzeraRicerca();
     f.Cerca(QStringLiteral("ross"));
     QCOMPARE(f.Selezionata(), 1);
+}
+
+// Two windows that share the previous find text: the second one goes on
+// from its selected line when the text is the same.
+void TestTrovaInLista::memoriaCondivisa()
+{
+    QString memoria;
+    {
+        Finestra f(kRighe, false);
+        f.trova->UsaMemoria(&memoria);
+        f.Cerca(QStringLiteral("ross"));
+        QCOMPARE(f.Selezionata(), 1);
+    }
+    QCOMPARE(memoria, QStringLiteral("ross"));
+    Finestra g(kRighe, false);
+    g.trova->UsaMemoria(&memoria);
+    g.Seleziona(1);
+    g.Cerca(QStringLiteral("ross"));
+    QCOMPARE(g.Selezionata(), 3);
+    // Forgetting forgets for every window that shares it.
+    g.trova->AzzeraRicerca();
+    QVERIFY(memoria.isEmpty());
+    // Its own memory again: what the shared one holds no longer counts.
+    memoria = QStringLiteral("ross");
+    g.trova->UsaMemoria(nullptr);
+    g.Seleziona(1);
+    g.Cerca(QStringLiteral("ross"));
+    QCOMPARE(g.Selezionata(), 1);
+    QCOMPARE(g.trova->Precedente(), QStringLiteral("ross"));
 }
 
 QTEST_MAIN(TestTrovaInLista)

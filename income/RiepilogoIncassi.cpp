@@ -1,0 +1,253 @@
+#include "income/RiepilogoIncassi.h"
+
+#include "storage/Appuntamenti.h"
+#include "storage/Formati.h"
+#include "storage/Schede.h"
+#include "storage/ShortText.h"
+#include "storage/Testo.h"
+
+namespace {
+
+using A = TSchedaAppuntamento;
+
+CampoGrezzo Grezzo(A::Campo c)
+{
+    return {A::Offset[c], A::N(c)};
+}
+
+// The number of a month named in any case of A-Z, blanks around it allowed;
+// 0 when the text names none.
+int NumeroMese(const QString &testo)
+{
+    const QString m = Trim(MinuscoleAZ(testo));
+    const QStringList &mesi = MesiIncassi();
+    for (int i = 0; i < mesi.size(); ++i)
+        if (m == MinuscoleAZ(mesi[i])) return i + 1;
+    return 0;
+}
+
+// The date of one end of the period, "dd/mm/yyyy": the day, the month's
+// number and the year; empty when the month names none.
+QString DataEstremo(const QString &giorno, const QString &mese, const QString &anno)
+{
+    const int n = NumeroMese(mese);
+    if (n == 0) return QString();
+    return Trim(giorno) + QLatin1Char('/') + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))
+           + QLatin1Char('/') + Trim(anno);
+}
+
+int Giorno(const QDate &d)
+{
+    return d.isValid() ? d.year() * 10000 + d.month() * 100 + d.day() : 0;
+}
+
+// The appointment's Data as yyyymmdd; 0 when it is not a date. The stored
+// form "dd/mm/yyyy" is read from the bytes; any other text goes through the
+// program's date rule.
+int DataGrezza(const char *record)
+{
+    const char *f = A::Raw(record, A::Data);
+    int len = static_cast<unsigned char>(f[0]);
+    if (len > A::N(A::Data)) len = A::N(A::Data);
+    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    if (b - a == 10 && p[a + 2] == '/' && p[a + 5] == '/') {
+        const unsigned char *t = p + a;
+        bool cifre = true;
+        for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) cifre = cifre && t[i] >= '0' && t[i] <= '9';
+        if (cifre) {
+            const int g = (t[0] - '0') * 10 + (t[1] - '0');
+            const int m = (t[3] - '0') * 10 + (t[4] - '0');
+            const int y = (t[6] - '0') * 1000 + (t[7] - '0') * 100 + (t[8] - '0') * 10 + (t[9] - '0');
+            return QDate::isValid(y, m, g) && y >= 1 ? y * 10000 + m * 100 + g : 0;
+        }
+    }
+    const std::optional<QDate> d = DataAppuntamento(record);
+    return d ? Giorno(*d) : 0;
+}
+
+// Importo as hundredths, decoded into a buffer on the stack: most cards
+// are read without building a string.
+std::optional<qint64> ImportoRecord(const char *record)
+{
+    const char *f = A::Raw(record, A::Importo);
+    int len = static_cast<unsigned char>(f[0]);
+    if (len > A::N(A::Importo)) len = A::N(A::Importo);
+    char16_t testo[LayoutAppuntamento::N[A::Importo]];
+    for (int i = 0; i < len; ++i) testo[i] = ShortText::FromCp1252(static_cast<unsigned char>(f[1 + i]));
+    return ImportoInCentesimi(QStringView(testo, len));
+}
+
+} // namespace
+
+const QStringList &GiorniIncassi()
+{
+    static const QStringList giorni = [] {
+        QStringList g;
+        for (int i = 1; i <= 31; ++i) g << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        return g;
+    }();
+    return giorni;
+}
+
+const QStringList &MesiIncassi()
+{
+    return NomiMesi();
+}
+
+QString GiornoAmmesso(const QString &testo)
+{
+    return GiorniIncassi().contains(Trim(testo)) ? testo : QString();
+}
+
+QString MeseAmmesso(const QString &testo)
+{
+    return NumeroMese(testo) ? testo : QString();
+}
+
+EsitoRichiesta ControllaRichiesta(const RichiestaIncassi &r)
+{
+    EsitoRichiesta e;
+    auto avviso = [&e](const QString &testo, CampoIncassi campo) {
+        e.messaggio = testo;
+        e.semplice = false;
+        e.fuoco = campo;
+        return e;
+    };
+    if (r.anno.size() != 4)
+        return avviso(QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."),
+                      CampoIncassi::Anno);
+    const struct {
+        const QString &testo;
+        const char *quale;
+        CampoIncassi campo;
+    } vuoti[] = {
+        {r.giornoInizio, "il giorno di inizio", CampoIncassi::GiornoInizio},
+        {r.meseInizio, "il mese di inizio", CampoIncassi::MeseInizio},
+        {r.giornoFine, "il giorno di fine", CampoIncassi::GiornoFine},
+        {r.meseFine, "il mese di fine", CampoIncassi::MeseFine},
+    };
+    for (const auto &v : vuoti)
+        if (Trim(v.testo).isEmpty())
+            return avviso(QStringLiteral("Attenzione: indicare ") + QLatin1String(v.quale)
+                              + QStringLiteral(" intervallo selezionandolo dall'elenco a cascata."),
+                          v.campo);
+
+    const QString validaDopo = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo \u00e8 necessario "
+                                              "indicare una data valida.");
+    auto semplice = [&e](const QString &testo, CampoIncassi campo) {
+        e.messaggio = testo;
+        e.semplice = true;
+        e.fuoco = campo;
+        return e;
+    };
+    const QString anno = Trim(r.anno); // the year labels show it trimmed
+    e.dataInizio = DataEstremo(r.giornoInizio, r.meseInizio, anno);
+    e.inizio = LeggiData(e.dataInizio);
+    if (!e.inizio.isValid())
+        return semplice(QStringLiteral("Attenzione: la data ") + Trim(e.dataInizio)
+                            + QStringLiteral(" di inizio intervallo non esiste.") + validaDopo,
+                        CampoIncassi::GiornoInizio);
+    e.dataFine = DataEstremo(r.giornoFine, r.meseFine, anno);
+    e.fine = LeggiData(e.dataFine);
+    if (!e.fine.isValid())
+        return semplice(QStringLiteral("Attenzione: la data ") + Trim(e.dataFine)
+                            + QStringLiteral(" di fine intervallo non esiste.") + validaDopo,
+                        CampoIncassi::GiornoFine);
+    if (e.inizio > e.fine)
+        return semplice(QStringLiteral("Attenzione: la data di fine intervallo (") + Trim(e.dataFine)
+                            + QStringLiteral(") non pu\u00f2 essere anteriore a quella di inizio intervallo (")
+                            + Trim(e.dataInizio)
+                            + QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo \u00e8 necessario "
+                                             "indicare un intervallo di tempo valido."),
+                        CampoIncassi::Nessuno);
+    e.valida = true;
+    return e;
+}
+
+QString TestoIntervallo(const QString &dataInizio, const QString &dataFine)
+{
+    return QStringLiteral("Dal   ") + Trim(dataInizio) + QStringLiteral("   al   ") + Trim(dataFine);
+}
+
+QString TestoCliente(const QString &cliente)
+{
+    const QString t = Trim(cliente);
+    return t.isEmpty() ? QStringLiteral("- - -") : t;
+}
+
+QString RigaIncasso(const char *record)
+{
+    QString riga;
+    riga.reserve(140 + A::N(A::Importo));
+    riga.append(QLatin1String("ID: "));
+    AggiungiChiaveAppuntamento(riga, record);
+    riga.append(QLatin1String("  Data: "));
+    AggiungiCampo(riga, record, Grezzo(A::Data), 10);
+    riga.append(QLatin1String("  Ora: "));
+    AggiungiCampo(riga, record, Grezzo(A::Ora), 5);
+    riga.append(QLatin1String("  "));
+    AggiungiCampo(riga, record, Grezzo(A::Causale), 40);
+    riga.append(QLatin1String("  Cliente: "));
+    AggiungiCampo(riga, record, Grezzo(A::Contatto), 24);
+    riga.append(QLatin1String("  Cel. "));
+    AggiungiCampo(riga, record, Grezzo(A::Cel), 12);
+    riga.append(QStringLiteral("  \u20ac "));
+    AggiungiCampo(riga, record, Grezzo(A::Importo));
+    return riga;
+}
+
+SelezioneIncassi::SelezioneIncassi(const QString &cliente, const QString &servizi, const QDate &inizio,
+                                   const QDate &fine)
+    : filtri_({cliente, servizi}, {Grezzo(A::Contatto), Grezzo(A::Causale)}), inizio_(Giorno(inizio)),
+      fine_(Giorno(fine))
+{
+}
+
+bool SelezioneIncassi::Scegli(const char *record)
+{
+    if (!filtri_.Corrisponde(record)) return false;
+    const int data = DataGrezza(record);
+    if (data == 0) {
+        ++illeggibili_;
+        return false;
+    }
+    if (data < inizio_ || data > fine_) return false;
+    const std::optional<qint64> importo = ImportoRecord(record);
+    if (!importo) {
+        ++illeggibili_;
+        return false;
+    }
+    centesimi_ += *importo;
+    return true;
+}
+
+RiepilogoIncassi LeggiRiepilogoIncassi(const QString &cliente, const QString &servizi, const QDate &inizio,
+                                       const QDate &fine, const AvanzamentoLettura &avanzamento)
+{
+    SelezioneIncassi selezione(cliente, servizi, inizio, fine);
+    const FileElenco file{FileAppuntamenti(), A::Dimensione, RigaIncasso};
+    ElencoLetto elenco =
+        LeggiElenco(file, [&selezione](const char *r) { return selezione.Scegli(r); }, true, avanzamento);
+    RiepilogoIncassi r;
+    r.righe = std::move(elenco.righe);
+    r.errore = elenco.errore;
+    r.centesimi = selezione.Centesimi();
+    r.filtri = selezione.Filtri();
+    r.illeggibili = selezione.Illeggibili();
+    return r;
+}
+
+QString TitoloStampaIncassi(const QString &titTipologia)
+{
+    return QStringLiteral("Riepilogo incassi   -   Cliente:  ") + Trim(titTipologia);
+}
+
+QStringList RigheFinaliIncassi(const QString &intervallo, const QString &totale)
+{
+    return {QStringLiteral("- - - - - - - - - - - - - - - -"),
+            QStringLiteral("INTERVALLO SELEZIONATO:    ") + Trim(intervallo),
+            QStringLiteral("TOTALE IMPORTI:            \u20ac ") + Trim(totale)};
+}
