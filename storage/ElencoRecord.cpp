@@ -19,6 +19,8 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <chrono>
+#include <cstdio>
 
 FiltriRecord::FiltriRecord(const QStringList &testi, const std::vector<CampoGrezzo> &campi)
 {
@@ -189,6 +191,15 @@ struct SenzaAzzerare : std::allocator<T> {
     }
 };
 
+inline void Precarica(const void *p)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
 // The key of a line and its place in the list.
 struct Voce {
     std::array<quint64, kParole> testa;
@@ -206,9 +217,10 @@ inline bool TestaPrima(const Voce &x, const Voce &y)
 // kBlocco keys, once complete, is sorted on the key starts by a second thread
 // (counting passes over the bytes that are not the same throughout the
 // block, the lowest first, so that equal starts keep list order) and merged
-// into the blocks before it (a stable merge: the earlier block wins a tie).
-// When the list is complete only the last block and the last merges are left.
-// Lines whose key starts are equal are finally ordered on the lines
+// with the blocks before it of its length (a stable merge: the earlier block
+// wins a tie). When the list is complete only the last block is left to
+// sort; the few runs there are then are merged as the lines are put in
+// place. Lines whose key starts are equal are finally ordered on the lines
 // themselves, stably, so equal keys keep list order.
 class Chiavi
 {
@@ -246,24 +258,50 @@ public:
         if (lavoro_.joinable()) {
             Ferma();
         } else {
-            for (size_t s = fatti_; s < n_; s += kBlocco) Blocco(s, std::min(n_, s + kBlocco));
+            for (size_t s = fatti_; s < n_; s += kBlocco) {
+                Blocco(s, std::min(n_, s + kBlocco));
+                Unisci();
+            }
             fatti_ = n_;
-            UnisciTutti();
         }
-        // voci_[0, n_) is now ordered on the key starts.
+        // The runs left, a few, are merged as the lines are put in place:
+        // each line in turn is the smallest head of a run, the earliest run
+        // winning a tie, so equal key starts keep list order.
+        std::vector<const Voce *> ordine(n_);
+        {
+            struct Capo {
+                const Voce *p, *fine;
+            };
+            std::vector<Capo> capi;
+            for (const Tratto &t : tratti_)
+                if (t.s < t.e) capi.push_back({voci_.data() + t.s, voci_.data() + t.e});
+            for (size_t i = 0; i < n_; ++i) {
+                size_t j = 0;
+                for (size_t k = 1; k < capi.size(); ++k)
+                    if (capi[k].p->testa < capi[j].p->testa) j = k;
+                ordine[i] = capi[j].p++;
+                if (capi[j].p == capi[j].fine) capi.erase(capi.begin() + qsizetype(j));
+            }
+        }
+        // Lines whose key starts are equal, on the lines themselves.
         for (size_t a = 0; a < n_;) {
             size_t b = a + 1;
-            while (b < n_ && voci_[b].testa == voci_[a].testa) ++b;
+            while (b < n_ && ordine[b]->testa == ordine[a]->testa) ++b;
             if (b - a > 1)
-                std::stable_sort(voci_.begin() + qsizetype(a), voci_.begin() + qsizetype(b),
-                                 [&righe](const Voce &x, const Voce &y) {
-                                     return RigaPrima(righe.at(x.indice), righe.at(y.indice));
+                std::stable_sort(ordine.begin() + qsizetype(a), ordine.begin() + qsizetype(b),
+                                 [&righe](const Voce *x, const Voce *y) {
+                                     return RigaPrima(righe.at(x->indice), righe.at(y->indice));
                                  });
             a = b;
         }
-        QStringList ordinate;
-        ordinate.reserve(righe.size());
-        for (size_t i = 0; i < n_; ++i) ordinate.append(std::move(righe[voci_[i].indice]));
+        // The lines are swapped into their places, not copied.
+        QStringList ordinate(righe.size());
+        QString *o = ordinate.data();
+        QString *r = righe.data();
+        for (size_t i = 0; i < n_; ++i) {
+            if (i + 8 < n_) Precarica(r + ordine[i + 8]->indice);
+            o[i].swap(r[ordine[i]->indice]);
+        }
         righe = std::move(ordinate);
     }
 
@@ -287,12 +325,14 @@ private:
             while (fatti + kBlocco <= pronti) {
                 Blocco(fatti, fatti + kBlocco);
                 fatti += kBlocco;
-                Unisci(false);
+                Unisci();
             }
             if (finito) {
-                if (fatti < pronti) Blocco(fatti, pronti);
+                if (fatti < pronti) {
+                    Blocco(fatti, pronti);
+                    Unisci();
+                }
                 fatti = pronti;
-                UnisciTutti();
                 return;
             }
         }
@@ -339,14 +379,14 @@ private:
         tratti_.push_back({s, e});
     }
     // Merges the last two runs while the last is as long as the one before
-    // it (all of them with `tutti`), so that each key is merged about
-    // log2(blocks) times.
-    void Unisci(bool tutti)
+    // it, so that each key is merged about log2(blocks) times and a few runs
+    // are left at the end.
+    void Unisci()
     {
         while (tratti_.size() >= 2) {
             const Tratto b = tratti_.back();
             const Tratto a = tratti_[tratti_.size() - 2];
-            if (!tutti && b.e - b.s < a.e - a.s) break;
+            if (b.e - b.s < a.e - a.s) break;
             appoggio_.resize(b.e - a.s);
             std::merge(voci_.begin() + qsizetype(a.s), voci_.begin() + qsizetype(a.e),
                        voci_.begin() + qsizetype(b.s), voci_.begin() + qsizetype(b.e), appoggio_.begin(),
@@ -356,7 +396,6 @@ private:
             tratti_.back() = {a.s, b.e};
         }
     }
-    void UnisciTutti() { Unisci(true); }
 
     struct Tratto {
         size_t s, e;
