@@ -10,24 +10,12 @@ namespace {
 
 using K = LayoutChiamata;
 
-// The bytes of a field without its leading and trailing blanks and control
-// characters: the same text Read gives once decoded, as Windows-1252 maps
-// each byte to one character and the bytes 0-32 to the characters 0-32.
-struct Rifilato {
-    const unsigned char *p;
-    int n;
-};
+// The bytes of a field, trimmed.
+using Rifilato = ShortText::Rifilati;
 
 Rifilato Rifila(const char *record, K::Campo c)
 {
-    const char *campo = TSchedaChiamata::Raw(record, c);
-    int len = static_cast<unsigned char>(campo[0]);
-    if (len > TSchedaChiamata::N(c)) len = TSchedaChiamata::N(c);
-    const auto *p = reinterpret_cast<const unsigned char *>(campo + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    return {p + a, b - a};
+    return ShortText::Rifila(TSchedaChiamata::Raw(record, c), TSchedaChiamata::N(c));
 }
 
 // Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or

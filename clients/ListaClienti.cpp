@@ -2,82 +2,18 @@
 
 #include "storage/ShortText.h"
 
-#include <algorithm>
 #include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+
 
 namespace {
 
 using C = LayoutCliente;
 
-// Windows-1252 byte -> UTF-16, as ShortText decodes it.
-const std::array<char16_t, 256> &Tabella1252()
+// Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
+// cut to that many characters.
+void Aggiungi(QString &riga, const char *record, C::Campo c, int larghezza = -1)
 {
-    static const std::array<char16_t, 256> t = [] {
-        std::array<char16_t, 256> r{};
-        for (int b = 0; b < 256; ++b) r[size_t(b)] = ShortText::FromCp1252(static_cast<unsigned char>(b));
-        return r;
-    }();
-    return t;
-}
-
-// The stored text of a field, trimmed, as raw bytes.
-struct Testo {
-    const unsigned char *p;
-    int len;
-};
-
-Testo Campo(const char *record, C::Campo c)
-{
-    const char *f = TSchedaCliente::Raw(record, c);
-    int len = static_cast<unsigned char>(f[0]);
-    if (len > C::N[c]) len = C::N[c];
-    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    return {p + a, b - a};
-}
-
-// Widens n bytes below 0x80 to UTF-16.
-void Allarga(char16_t *o, const unsigned char *p, int n)
-{
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i), _mm_unpacklo_epi8(v, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i + 8), _mm_unpackhi_epi8(v, zero));
-    }
-#endif
-    for (; i < n; ++i) o[i] = p[i];
-}
-
-// Writes a field's text; with a width, padded with blanks and cut to it.
-// Windows-1252 has one UTF-16 unit per byte, so widths count bytes; plain
-// ASCII, the usual text, is widened as it is.
-void Scrivi(QChar *&out, Testo t, int larghezza = -1)
-{
-    const int n = larghezza < 0 ? t.len : std::min(t.len, larghezza);
-    char16_t *o = reinterpret_cast<char16_t *>(out);
-    unsigned char tutti = 0;
-    for (int i = 0; i < n; ++i) tutti |= t.p[i];
-    if (tutti < 0x80) {
-        Allarga(o, t.p, n);
-    } else {
-        const auto &tab = Tabella1252();
-        for (int i = 0; i < n; ++i) o[i] = tab[t.p[i]];
-    }
-    std::fill(o + n, o + std::max(n, larghezza), u' ');
-    out += std::max(n, larghezza);
-}
-
-void Scrivi(QChar *&out, const char *separatore)
-{
-    while (*separatore) *out++ = QLatin1Char(*separatore++);
+    AggiungiCampo(riga, record, {TSchedaCliente::Offset[c], C::N[c]}, larghezza);
 }
 
 constexpr int kCliente = 26, kRecapito = 15, kOccupazione = 25, kProdotti = 30;
@@ -87,18 +23,19 @@ constexpr int kFisso = kCliente + 7 + kRecapito + 2 + kOccupazione + 8 + kProdot
 
 QString RigaCliente(const char *record, UltimaColonna ultima)
 {
-    const Testo coda = Campo(record, ultima == UltimaColonna::Note ? C::Note : C::Questioni);
-    QString riga(kFisso + coda.len, Qt::Uninitialized);
-    QChar *out = riga.data();
-    Scrivi(out, Campo(record, C::Cliente), kCliente);
-    Scrivi(out, "  Tel. ");
-    Scrivi(out, Campo(record, C::Recapito), kRecapito);
-    Scrivi(out, "  ");
-    Scrivi(out, Campo(record, C::Occupazione), kOccupazione);
-    Scrivi(out, "  Prod. ");
-    Scrivi(out, Campo(record, C::Prodotti), kProdotti);
-    Scrivi(out, "  ");
-    Scrivi(out, coda);
+    const C::Campo coda = ultima == UltimaColonna::Note ? C::Note : C::Questioni;
+    QString riga;
+    // Room for the whole line and no more: a list holds many of them.
+    riga.reserve(kFisso + ShortText::Rifila(TSchedaCliente::Raw(record, coda), C::N[coda]).n);
+    Aggiungi(riga, record, C::Cliente, kCliente);
+    riga.append(QLatin1String("  Tel. "));
+    Aggiungi(riga, record, C::Recapito, kRecapito);
+    riga.append(QLatin1String("  "));
+    Aggiungi(riga, record, C::Occupazione, kOccupazione);
+    riga.append(QLatin1String("  Prod. "));
+    Aggiungi(riga, record, C::Prodotti, kProdotti);
+    riga.append(QLatin1String("  "));
+    Aggiungi(riga, record, coda);
     return riga;
 }
 
@@ -129,8 +66,8 @@ FiltriClienti::FiltriClienti(const QStringList &testi) : FiltriRecord(testi, Cam
 
 bool DaRicontattare(const char *record)
 {
-    const Testo t = Campo(record, C::Ricontatta);
-    return t.len == 2 && t.p[0] == 'S' && t.p[1] == 0xEC; // "Sì"
+    const ShortText::Rifilati t = ShortText::Rifila(TSchedaCliente::Raw(record, C::Ricontatta), C::N[C::Ricontatta]);
+    return t.n == 2 && t.p[0] == 'S' && t.p[1] == 0xEC; // "Sì"
 }
 
 FileElenco FileClienti(UltimaColonna ultima)

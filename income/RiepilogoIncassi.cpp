@@ -41,29 +41,9 @@ int Giorno(const QDate &d)
     return d.isValid() ? d.year() * 10000 + d.month() * 100 + d.day() : 0;
 }
 
-// The appointment's Data as yyyymmdd; 0 when it is not a date. The stored
-// form "dd/mm/yyyy" is read from the bytes; any other text goes through the
-// program's date rule.
+// The appointment's Data as yyyymmdd; 0 when it is not a date.
 int DataGrezza(const char *record)
 {
-    const char *f = A::Raw(record, A::Data);
-    int len = static_cast<unsigned char>(f[0]);
-    if (len > A::N(A::Data)) len = A::N(A::Data);
-    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    if (b - a == 10 && p[a + 2] == '/' && p[a + 5] == '/') {
-        const unsigned char *t = p + a;
-        bool cifre = true;
-        for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) cifre = cifre && t[i] >= '0' && t[i] <= '9';
-        if (cifre) {
-            const int g = (t[0] - '0') * 10 + (t[1] - '0');
-            const int m = (t[3] - '0') * 10 + (t[4] - '0');
-            const int y = (t[6] - '0') * 1000 + (t[7] - '0') * 100 + (t[8] - '0') * 10 + (t[9] - '0');
-            return QDate::isValid(y, m, g) && y >= 1 ? y * 10000 + m * 100 + g : 0;
-        }
-    }
     const std::optional<QDate> d = DataAppuntamento(record);
     return d ? Giorno(*d) : 0;
 }

@@ -7,24 +7,11 @@
 namespace {
 using A = TSchedaAppuntamento;
 
-// The bytes of a field without the blanks and control characters around
-// them: the text Leggi gives, as each byte of the code page is one character
-// and the bytes 0-32 are the characters trimming removes.
-struct Byte {
-    const unsigned char *p;
-    int n;
-};
+using Byte = ShortText::Rifilati;
 
 Byte Rifila(const char *record, A::Campo c)
 {
-    const char *campo = A::Raw(record, c);
-    int len = static_cast<unsigned char>(campo[0]);
-    if (len > A::N(c)) len = A::N(c);
-    const auto *p = reinterpret_cast<const unsigned char *>(campo + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    return {p + a, b - a};
+    return ShortText::Rifila(A::Raw(record, c), A::N(c));
 }
 
 bool Cifre(const unsigned char *p, int n, int &valore)
@@ -87,14 +74,9 @@ void AggiungiChiaveAppuntamento(QString &riga, const char *record)
     // The trimmed Data as bytes: Windows-1252 has one character per byte and
     // maps the bytes 0-32 to the characters 0-32, so positions in the bytes
     // are positions in the text.
-    const char *f = A::Raw(record, A::Data);
-    int len = static_cast<unsigned char>(f[0]);
-    if (len > A::N(A::Data)) len = A::N(A::Data);
-    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
-    const int n = b - a;
+    const Byte data = Rifila(record, A::Data);
+    const unsigned char *p = data.p;
+    const int a = 0, n = data.n;
     // QString::mid(da, quanti) on the text: what of [da, da + quanti) there is.
     auto pezzo = [&](int da, int quanti) {
         for (int i = da; i < std::min(n, da + quanti); ++i) {

@@ -39,15 +39,9 @@ bool FiltriRecord::Corrisponde(const char *record) const
 
 void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
 {
-    const char *f = record + campo.offset;
-    int len = static_cast<unsigned char>(f[0]);
-    if (len > campo.lunghezza) len = campo.lunghezza;
-    const auto *p = reinterpret_cast<const unsigned char *>(f + 1);
-    // Windows-1252 maps each byte to one character and the bytes 0-32 to the
-    // characters 0-32, so the bytes trim as the decoded text does.
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
+    const ShortText::Rifilati campoRifilato = ShortText::Rifila(record + campo.offset, campo.lunghezza);
+    const unsigned char *p = campoRifilato.p;
+    const int a = 0, b = campoRifilato.n;
     const int n = larghezza >= 0 && b - a > larghezza ? larghezza : b - a;
     const qsizetype inizio = riga.size();
     riga.resize(inizio + std::max(n, larghezza));

@@ -46,12 +46,9 @@ bool FiltroBytes::Corrisponde(const char *field, int n) const
 {
     if (!attivo_) return true;
     if (impossibile_) return false;
-    int len = static_cast<unsigned char>(field[0]);
-    if (len > n) len = n;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(field + 1);
-    int a = 0, b = len;
-    while (a < b && p[a] <= 32) ++a;
-    while (b > a && p[b - 1] <= 32) --b;
+    const ShortText::Rifilati t = ShortText::Rifila(field, n);
+    const unsigned char *p = t.p;
+    const int a = 0, b = t.n;
     const int m = static_cast<int>(ago_.size());
     if (b - a < m) return false;
     unsigned char basso[256];

@@ -34,6 +34,25 @@ inline QString Decode(const QByteArray &b) { return Decode(b.constData(), b.size
 void Write(char *field, int n, QStringView text);
 // Reads a field: a length byte above N counts as N; the text is trimmed.
 QString Read(const char *field, int n);
+// The bytes of a field as Read gives its text: without the blanks and
+// control characters around them. Each Windows-1252 byte is one character
+// and the bytes 0-32 are the characters trimming removes, so positions and
+// lengths in these bytes are those of the text.
+struct Rifilati {
+    const unsigned char *p;
+    int n;
+};
+inline Rifilati Rifila(const char *field, int n)
+{
+    int len = static_cast<unsigned char>(field[0]);
+    if (len > n) len = n;
+    const auto *p = reinterpret_cast<const unsigned char *>(field + 1);
+    int a = 0, b = len;
+    while (a < b && p[a] <= 32) ++a;
+    while (b > a && p[b - 1] <= 32) --b;
+    return {p + a, b - a};
+}
+
 // The raw, untrimmed bytes of a field (length clamped to N).
 inline QByteArray RawBytes(const char *field, int n)
 {
