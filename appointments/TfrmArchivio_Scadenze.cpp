@@ -25,15 +25,9 @@ namespace A = SchedaAppuntamento;
 
 void RegistraScrittoriAppuntamenti()
 {
-    static const bool fatto = [] {
-        RegistraScrittoreCliente(QStringLiteral("scadenze"), [](QWidget *owner, const TSchedaCliente &r, qint64) {
-            auto *f = FinestraSopra<TfrmArchivio_Scadenze>(owner);
-            if (f) f->RiceviCliente(r);
-            return f != nullptr;
-        });
-        return true;
-    }();
-    (void)fatto;
+    RegistraScrittorePer<TfrmArchivio_Scadenze>(QStringLiteral("scadenze"), [](TfrmArchivio_Scadenze &f, const TSchedaCliente &r, qint64) {
+        f.RiceviCliente(r);
+    });
 }
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)

@@ -22,15 +22,9 @@
 
 void RegistraScrittoriChiamate()
 {
-    static const bool fatto = [] {
-        RegistraScrittoreCliente(QStringLiteral("chiamate"), [](QWidget *owner, const TSchedaCliente &r, qint64) {
-            auto *f = FinestraSopra<TfrmChiamate>(owner);
-            if (f) f->RiceviCliente(r);
-            return f != nullptr;
-        });
-        return true;
-    }();
-    (void)fatto;
+    RegistraScrittorePer<TfrmChiamate>(QStringLiteral("chiamate"), [](TfrmChiamate &f, const TSchedaCliente &r, qint64) {
+        f.RiceviCliente(r);
+    });
 }
 
 TfrmChiamate::TfrmChiamate(QWidget *parent)

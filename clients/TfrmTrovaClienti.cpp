@@ -7,15 +7,9 @@
 
 void RegistraScrittoriClienti()
 {
-    static const bool fatto = [] {
-        RegistraScrittoreCliente(QStringLiteral("clienti"), [](QWidget *owner, const TSchedaCliente &r, qint64 p) {
-            auto *f = FinestraSopra<TfrmClienti>(owner);
-            if (f) f->CaricaScheda(r, p);
-            return f != nullptr;
-        });
-        return true;
-    }();
-    (void)fatto;
+    RegistraScrittorePer<TfrmClienti>(QStringLiteral("clienti"), [](TfrmClienti &f, const TSchedaCliente &r, qint64 p) {
+        f.CaricaScheda(r, p);
+    });
 }
 
 TFinestraElencoClienti::TFinestraElencoClienti(QWidget *owner, DescrizioneRicerca d, UltimaColonna ultima,

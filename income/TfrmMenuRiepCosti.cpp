@@ -41,15 +41,9 @@ QLabel *Didascalia(const QString &testo, QWidget *parent, const char *nome = nul
 
 void RegistraScrittoriIncassi()
 {
-    static const bool fatto = [] {
-        RegistraScrittoreCliente(QStringLiteral("riepilogo"), [](QWidget *owner, const TSchedaCliente &r, qint64 p) {
-            auto *f = FinestraSopra<TfrmMenuRiepCosti>(owner);
-            if (f) f->RiceviCliente(r, p);
-            return f != nullptr;
-        });
-        return true;
-    }();
-    (void)fatto;
+    RegistraScrittorePer<TfrmMenuRiepCosti>(QStringLiteral("riepilogo"), [](TfrmMenuRiepCosti &f, const TSchedaCliente &r, qint64 p) {
+        f.RiceviCliente(r, p);
+    });
 }
 
 TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent) : QWidget(parent)

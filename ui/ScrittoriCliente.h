@@ -57,3 +57,24 @@ T *FinestraSopra(QWidget *owner)
         if (auto *t = dynamic_cast<T *>(w)) return t;
     return nullptr;
 }
+
+// The writer of `modo` that hands the chosen card to the nearest window of
+// kind T above the owner, as `scrivi(window, card, position)`; false when
+// there is none. Registered the first time only, so a writer put in its
+// place later (by a test) stays:
+//
+//   RegistraScrittorePer<TfrmChiamate>(QStringLiteral("chiamate"),
+//       [](TfrmChiamate &f, const TSchedaCliente &r, qint64) { f.RiceviCliente(r); });
+template <class T, class Scrivi>
+void RegistraScrittorePer(const QString &modo, Scrivi scrivi)
+{
+    static const bool fatto = [&] {
+        RegistraScrittoreCliente(modo, [scrivi](QWidget *owner, const TSchedaCliente &r, qint64 posizione) {
+            T *f = FinestraSopra<T>(owner);
+            if (f) scrivi(*f, r, posizione);
+            return f != nullptr;
+        });
+        return true;
+    }();
+    (void)fatto;
+}
