@@ -41,13 +41,6 @@ int Giorno(const QDate &d)
     return d.isValid() ? d.year() * 10000 + d.month() * 100 + d.day() : 0;
 }
 
-// The appointment's Data as yyyymmdd; 0 when it is not a date.
-int DataGrezza(const char *record)
-{
-    const std::optional<QDate> d = DataAppuntamento(record);
-    return d ? Giorno(*d) : 0;
-}
-
 // Importo as hundredths, decoded into a buffer on the stack: most cards
 // are read without building a string.
 std::optional<qint64> ImportoRecord(const char *record)
@@ -189,7 +182,7 @@ SelezioneIncassi::SelezioneIncassi(const QString &cliente, const QString &serviz
 bool SelezioneIncassi::Scegli(const char *record)
 {
     if (!filtri_.Corrisponde(record)) return false;
-    const int data = DataGrezza(record);
+    const int data = GiornoAppuntamento(record);
     if (data == 0) {
         ++illeggibili_;
         return false;

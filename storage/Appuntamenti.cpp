@@ -27,18 +27,31 @@ bool Cifre(const unsigned char *p, int n, int &valore)
 // The date of a card as LeggiData reads it. The agenda judges every card of
 // the file at each opening, so the usual "dd/mm/yyyy" is read straight from
 // the bytes; anything else goes through LeggiData itself.
-std::optional<QDate> Data(const char *record)
+// Year, month and day; no value when Data is not a date.
+struct Ymd {
+    int a, m, g;
+};
+std::optional<Ymd> Giorni(const char *record)
 {
     const Byte t = Rifila(record, A::Data);
     int g, m, a;
     if (t.n == 10 && t.p[2] == '/' && t.p[5] == '/' && Cifre(t.p, 2, g) && Cifre(t.p + 3, 2, m)
         && Cifre(t.p + 6, 4, a)) {
-        if (a < 1 || m < 1 || m > 12 || g < 1 || g > QDate(a, m, 1).daysInMonth()) return std::nullopt;
-        return QDate(a, m, g);
+        if (a < 1 || !QDate::isValid(a, m, g)) return std::nullopt;
+        return Ymd{a, m, g};
     }
     const QDate d = LeggiData(A::Leggi(record, A::Data));
     if (!d.isValid()) return std::nullopt;
-    return d;
+    int y = 0, mm = 0, dd = 0;
+    d.getDate(&y, &mm, &dd);
+    return Ymd{y, mm, dd};
+}
+
+std::optional<QDate> Data(const char *record)
+{
+    const std::optional<Ymd> d = Giorni(record);
+    if (!d) return std::nullopt;
+    return QDate(d->a, d->m, d->g);
 }
 
 // Avviso as a whole number: plain digits straight from the bytes, anything
@@ -94,6 +107,12 @@ void AggiungiChiaveAppuntamento(QString &riga, const char *record)
 std::optional<QDate> DataAppuntamento(const char *record)
 {
     return Data(record);
+}
+
+int GiornoAppuntamento(const char *record)
+{
+    const std::optional<Ymd> d = Giorni(record);
+    return d ? d->a * 10000 + d->m * 100 + d->g : 0;
 }
 
 std::optional<bool> Imminente(const char *record, const QDate &oggi)

@@ -22,6 +22,9 @@ void AggiungiChiaveAppuntamento(QString &riga, const char *record);
 
 // Data as a calendar date ("dd/mm/yyyy"); no value when it is not one.
 std::optional<QDate> DataAppuntamento(const char *record);
+// The same as the number yyyymmdd, which orders as the dates do (0 when Data
+// is not a date): for comparing many cards with a period.
+int GiornoAppuntamento(const char *record);
 
 // The imminent rule of the agenda: the card is not fulfilled (Ottemperata is
 // "No") and its date less its days of notice (Avviso) is on or before `oggi`.

@@ -281,11 +281,17 @@ public:
         for (size_t a = 0; a < n_;) {
             size_t b = a + 1;
             while (b < n_ && ordine[b]->testa == ordine[a]->testa) ++b;
-            if (b - a > 1)
-                std::stable_sort(ordine.begin() + qsizetype(a), ordine.begin() + qsizetype(b),
-                                 [&righe](const Voce *x, const Voce *y) {
-                                     return RigaPrima(righe.at(x->indice), righe.at(y->indice));
-                                 });
+            const auto prima = [&righe](const Voce *x, const Voce *y) {
+                return RigaPrima(righe.at(x->indice), righe.at(y->indice));
+            };
+            if (b - a > 16) {
+                std::stable_sort(ordine.begin() + qsizetype(a), ordine.begin() + qsizetype(b), prima);
+            } else {
+                // The usual few: by insertion, which keeps equal lines in order.
+                for (size_t i = a + 1; i < b; ++i)
+                    for (size_t j = i; j > a && prima(ordine[j], ordine[j - 1]); --j)
+                        std::swap(ordine[j], ordine[j - 1]);
+            }
             a = b;
         }
         // The lines are swapped into their places, not copied.
