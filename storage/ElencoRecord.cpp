@@ -47,21 +47,34 @@ void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int lar
     riga.resize(inizio + std::max(n, larghezza));
     char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
     const unsigned char *t = p + a;
-    // Plain ASCII, the usual text, is widened as it is (the loop vectorises);
-    // other text goes through the code page table.
-    unsigned char tutte = 0;
-    for (int i = 0; i < n; ++i) tutte |= t[i];
-    if (tutte < 0x80) {
-        for (int i = 0; i < n; ++i) o[i] = t[i];
+    // Plain ASCII, the usual text, is widened as it is, sixteen bytes at a
+    // time; other text goes through the code page table.
+    int i = 0;
+    bool ascii = true;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(t + i));
+        if (_mm_movemask_epi8(v)) {
+            ascii = false;
+            break;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (int k = i; ascii && k < n; ++k) ascii = t[k] < 0x80;
+    if (ascii) {
+        for (; i < n; ++i) o[i] = t[i];
     } else {
         static const std::array<char16_t, 256> tabella = [] {
             std::array<char16_t, 256> r{};
             for (int c = 0; c < 256; ++c) r[size_t(c)] = ShortText::FromCp1252(static_cast<unsigned char>(c));
             return r;
         }();
-        for (int i = 0; i < n; ++i) o[i] = tabella[t[i]];
+        for (; i < n; ++i) o[i] = tabella[t[i]];
     }
-    for (int i = n; i < larghezza; ++i) o[i] = u' ';
+    std::fill(o + n, o + std::max(n, larghezza), u' ');
 }
 
 // ---------------------------------------------------------------- order
@@ -83,7 +96,10 @@ constexpr int kParole = 6;
 constexpr int kTesta = 8 * kParole;
 
 // The first kTesta key bytes of a line as big-endian words.
-std::array<quint64, kParole> Testa(const QString &riga)
+// `stretta`: each of the first kTesta units (or all of a shorter line) is
+// one byte of the start, so lines with equal starts are equal, folded, in
+// their first kTesta units.
+std::array<quint64, kParole> Testa(const QString &riga, bool &stretta)
 {
     unsigned char b[kTesta + 2] = {};
     const char16_t *p = reinterpret_cast<const char16_t *>(riga.constData());
@@ -132,17 +148,18 @@ std::array<quint64, kParole> Testa(const QString &riga)
         std::memcpy(&x, b + 8 * w, 8);
         t[size_t(w)] = qFromBigEndian(x);
     }
+    stretta = !larghi;
     return t;
 }
 
 // x < y on the keys of two whole lines, folding as it goes. Lines of one list
 // share long prefixes, so equal stretches are skipped four units at a time.
-bool RigaPrima(const QString &x, const QString &y)
+bool RigaPrima(const QString &x, const QString &y, qsizetype da = 0)
 {
     const char16_t *p = reinterpret_cast<const char16_t *>(x.constData());
     const char16_t *q = reinterpret_cast<const char16_t *>(y.constData());
     const qsizetype n = std::min(x.size(), y.size());
-    qsizetype i = 0;
+    qsizetype i = std::min(da, n);
     while (i < n) {
         for (quint64 a, b; i + 4 <= n; i += 4) {
             std::memcpy(&a, p + i, 8);
@@ -198,6 +215,7 @@ inline void Precarica(const void *p)
 struct Voce {
     std::array<quint64, kParole> testa;
     quint32 indice;
+    bool stretta;
 };
 
 inline bool TestaPrima(const Voce &x, const Voce &y)
@@ -238,7 +256,10 @@ public:
             Ferma();
             voci_.resize(std::max<size_t>(16, 2 * n_));
         }
-        voci_[n_] = {Testa(riga), quint32(n_)};
+        bool stretta = false;
+        voci_[n_].testa = Testa(riga, stretta);
+        voci_[n_].indice = quint32(n_);
+        voci_[n_].stretta = stretta;
         ++n_;
         if (lavoro_.joinable() && n_ % kBlocco == 0) {
             const std::lock_guard<std::mutex> l(m_);
@@ -282,7 +303,9 @@ public:
             size_t b = a + 1;
             while (b < n_ && ordine[b]->testa == ordine[a]->testa) ++b;
             const auto prima = [&righe](const Voce *x, const Voce *y) {
-                return RigaPrima(righe.at(x->indice), righe.at(y->indice));
+                // Equal starts of plain units need no second look.
+                return RigaPrima(righe.at(x->indice), righe.at(y->indice),
+                                 x->stretta && y->stretta ? kTesta : 0);
             };
             if (b - a > 16) {
                 std::stable_sort(ordine.begin() + qsizetype(a), ordine.begin() + qsizetype(b), prima);
