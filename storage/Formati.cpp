@@ -102,14 +102,16 @@ std::optional<qint64> ImportoInCentesimi(QStringView text)
     qint64 intero = 0;
     int cifreIntere = 0, cifreDecimali = 0, decimali = 0;
     bool semplice = true;
+    // Digits past the simple form's limits are only counted: that text goes
+    // to the general rule, and its value must not overflow here.
     for (; i < n && cifra(i); ++i) {
         if (++cifreIntere > 15) semplice = false;
-        intero = intero * 10 + (s[i].unicode() - '0');
+        else intero = intero * 10 + (s[i].unicode() - '0');
     }
     if (i < n && s[i] == u',') {
         for (++i; i < n && cifra(i); ++i) {
             if (++cifreDecimali > 2) semplice = false;
-            decimali = decimali * 10 + (s[i].unicode() - '0');
+            else decimali = decimali * 10 + (s[i].unicode() - '0');
         }
     }
     if (!semplice || i != n || cifreIntere + cifreDecimali == 0) return ImportoGenerale(text.toString());

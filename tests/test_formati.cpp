@@ -59,6 +59,11 @@ void TestFormati::importo_data()
     QTest::newRow("negative below one") << "-0,5" << "-0,50";
     QTest::newRow("sign and leading comma") << "+,05" << "0,05";
     QTest::newRow("blank inside") << "12 ,50" << "0,00";
+    // Long runs of digits, beyond what the stored form holds.
+    QTest::newRow("many decimals") << "1,0049999999999999" << "1,00";
+    QTest::newRow("many decimals rounding up") << "0,99999999999" << "1,00";
+    QTest::newRow("twenty digits") << "99999999999999999999" << "0,00";
+    QTest::newRow("leading zeros past fifteen digits") << "00000000000000000000012,5" << "12,50";
 }
 
 void TestFormati::importo()
