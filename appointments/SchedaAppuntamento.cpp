@@ -7,31 +7,10 @@ namespace SchedaAppuntamento {
 
 using K = LayoutAppuntamento;
 
-namespace {
-QStringList DueCifre(int da, int a)
-{
-    QStringList l;
-    for (int k = da; k <= a; ++k) l << QStringLiteral("%1").arg(k, 2, 10, QChar(u'0'));
-    return l;
-}
-} // namespace
-
 const char *const kOraNuova = "00";
 const char *const kAvvisoNuovo = "0";
 const char *const kImportoNuovo = "0,00";
 const char *const kModello = "repDocumentoAppuntamento";
-
-const QStringList &Ore()
-{
-    static const QStringList l = DueCifre(0, 23);
-    return l;
-}
-
-const QStringList &Minuti()
-{
-    static const QStringList l = DueCifre(0, 59);
-    return l;
-}
 
 QString AvvisoLasciato(const QString &avviso)
 {

@@ -21,8 +21,6 @@ using TestiAppuntamento = std::array<QString, TSchedaAppuntamento::NumCampi>;
 namespace SchedaAppuntamento {
 
 // The choices of the time boxes.
-const QStringList &Ore();    // "00" .. "23"
-const QStringList &Minuti(); // "00" .. "59"
 
 // What a new card shows.
 extern const char *const kOraNuova;     // "00" in both time boxes

@@ -70,8 +70,8 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
         },
         QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."),
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")});
-    TCampiScheda::ImpostaScelte(txtOreApp, A::Ore());
-    TCampiScheda::ImpostaScelte(txtMinutiApp, A::Minuti());
+    TCampiScheda::ImpostaScelte(txtOreApp, OreDelGiorno());
+    TCampiScheda::ImpostaScelte(txtMinutiApp, MinutiDellOra());
     for (QComboBox *c : {txtOreApp, txtMinutiApp}) {
         c->setMaxVisibleItems(12);
         c->setFixedWidth(76);
@@ -283,9 +283,9 @@ bool TfrmArchivio_Scadenze::RegoleInUscita()
     QWidget *f = QApplication::focusWidget();
     if (f == txtAvviso) txtAvviso->setText(A::AvvisoLasciato(txtAvviso->text()));
     if (f && (f == txtOreApp || f->parentWidget() == txtOreApp))
-        txtOreApp->setEditText(A::OraLasciata(txtOreApp->currentText(), A::Ore()));
+        txtOreApp->setEditText(A::OraLasciata(txtOreApp->currentText(), OreDelGiorno()));
     if (f && (f == txtMinutiApp || f->parentWidget() == txtMinutiApp))
-        txtMinutiApp->setEditText(A::OraLasciata(txtMinutiApp->currentText(), A::Minuti()));
+        txtMinutiApp->setEditText(A::OraLasciata(txtMinutiApp->currentText(), MinutiDellOra()));
     // The amount is put in its form whether or not it is being edited: one
     // that is not a number is never stored, nor made "0,00" in silence.
     return static_cast<TCampoImporto *>(txtImporto)->Conferma();

@@ -8,33 +8,6 @@
 
 namespace SchedaChiamata {
 
-namespace {
-QStringList DueCifre(int da, int a)
-{
-    QStringList l;
-    for (int k = da; k <= a; ++k) l << QStringLiteral("%1").arg(k, 2, 10, QChar(u'0'));
-    return l;
-}
-} // namespace
-
-const QStringList &Giorni()
-{
-    static const QStringList l = DueCifre(1, 31);
-    return l;
-}
-
-const QStringList &Ore()
-{
-    static const QStringList l = DueCifre(0, 23);
-    return l;
-}
-
-const QStringList &Minuti()
-{
-    static const QStringList l = DueCifre(0, 59);
-    return l;
-}
-
 const QStringList &Tipi()
 {
     static const QStringList l = {QStringLiteral("In entrata"), QStringLiteral("In uscita")};

@@ -10,9 +10,6 @@
 namespace SchedaChiamata {
 
 // The choices of the combo edits.
-const QStringList &Giorni();  // "01" .. "31"
-const QStringList &Ore();     // "00" .. "23"
-const QStringList &Minuti();  // "00" .. "59"
 const QStringList &Tipi();    // "In entrata", "In uscita"
 
 // The month name for 1..12 ("Gennaio" .. "Dicembre"); empty otherwise.

@@ -70,10 +70,10 @@ TfrmChiamate::TfrmChiamate(QWidget *parent)
         },
         QStringLiteral("La scheda corrente è stata salvata in archivio."),
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")});
-    TCampiScheda::ImpostaScelte(txtGiornoRit, SchedaChiamata::Giorni());
+    TCampiScheda::ImpostaScelte(txtGiornoRit, GiorniDelMese());
     TCampiScheda::ImpostaScelte(txtMeseRit, NomiMesi());
-    TCampiScheda::ImpostaScelte(txtOreRit, SchedaChiamata::Ore());
-    TCampiScheda::ImpostaScelte(txtMinutiRit, SchedaChiamata::Minuti());
+    TCampiScheda::ImpostaScelte(txtOreRit, OreDelGiorno());
+    TCampiScheda::ImpostaScelte(txtMinutiRit, MinutiDellOra());
     TCampiScheda::ImpostaScelte(txtTipo, SchedaChiamata::Tipi());
     for (QComboBox *c : {txtGiornoRit, txtOreRit, txtMinutiRit}) {
         c->setMaxVisibleItems(12);

@@ -57,12 +57,7 @@ std::optional<qint64> ImportoRecord(const char *record)
 
 const QStringList &GiorniIncassi()
 {
-    static const QStringList giorni = [] {
-        QStringList g;
-        for (int i = 1; i <= 31; ++i) g << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        return g;
-    }();
-    return giorni;
+    return GiorniDelMese();
 }
 
 const QStringList &MesiIncassi()

@@ -69,3 +69,8 @@ QString NomeFileServizi(const QString &posizione);
 
 // Italian month names as the call card stores them, "Gennaio" .. "Dicembre".
 const QStringList &NomiMesi();
+// The choices of the day, hour and minute boxes: "01" .. "31", "00" .. "23",
+// "00" .. "59".
+const QStringList &GiorniDelMese();
+const QStringList &OreDelGiorno();
+const QStringList &MinutiDellOra();
