@@ -20,8 +20,6 @@ using TestiAppuntamento = std::array<QString, TSchedaAppuntamento::NumCampi>;
 
 namespace SchedaAppuntamento {
 
-// The choices of the time boxes.
-
 // What a new card shows.
 extern const char *const kOraNuova;     // "00" in both time boxes
 extern const char *const kAvvisoNuovo;  // "0" days of notice

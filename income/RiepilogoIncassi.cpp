@@ -20,7 +20,7 @@ CampoGrezzo Grezzo(A::Campo c)
 int NumeroMese(const QString &testo)
 {
     const QString m = Trim(MinuscoleAZ(testo));
-    const QStringList &mesi = MesiIncassi();
+    const QStringList &mesi = NomiMesi();
     for (int i = 0; i < mesi.size(); ++i)
         if (m == MinuscoleAZ(mesi[i])) return i + 1;
     return 0;
@@ -55,19 +55,9 @@ std::optional<qint64> ImportoRecord(const char *record)
 
 } // namespace
 
-const QStringList &GiorniIncassi()
-{
-    return GiorniDelMese();
-}
-
-const QStringList &MesiIncassi()
-{
-    return NomiMesi();
-}
-
 QString GiornoAmmesso(const QString &testo)
 {
-    return GiorniIncassi().contains(Trim(testo)) ? testo : QString();
+    return GiorniDelMese().contains(Trim(testo)) ? testo : QString();
 }
 
 QString MeseAmmesso(const QString &testo)

@@ -11,11 +11,8 @@
 #include <QString>
 #include <QStringList>
 
-// The day choices "01" to "31" and the month choices "Gennaio" to "Dicembre".
-const QStringList &GiorniIncassi();
-const QStringList &MesiIncassi();
-
-// The leave rules of the combo edits: the text when it is a choice, empty
+// The leave rules of the combo edits, whose choices are GiorniDelMese() and
+// NomiMesi() (storage/Schede.h): the text when it is a choice, empty
 // otherwise. A day must be, trimmed, exactly one of "01" to "31"; a month,
 // lower-cased (A-Z only) and trimmed, one of "gennaio" to "dicembre".
 QString GiornoAmmesso(const QString &testo);

@@ -2,6 +2,7 @@
 
 #include "storage/Cartella.h"
 #include "storage/Formati.h"
+#include "storage/Schede.h"
 #include "storage/Testo.h"
 #include "ui/CampoRistretto.h"
 #include "ui/Icone.h"
@@ -79,10 +80,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget *parent) : QWidget(parent)
     impCliente->setFocusPolicy(Qt::NoFocus); // a picture: it never takes the focus
     impCliente->setToolTip(QStringLiteral("Importa il nome dall'archivio anagrafico dei clienti."));
 
-    txtGiornoInizio = Combo("txtGiornoInizio", GiorniIncassi(), 2, 76);
-    txtMeseInizio = Combo("txtMeseInizio", MesiIncassi(), 9, 140);
-    txtGiornoFine = Combo("txtGiornoFine", GiorniIncassi(), 2, 76);
-    txtMeseFine = Combo("txtMeseFine", MesiIncassi(), 9, 140);
+    txtGiornoInizio = Combo("txtGiornoInizio", GiorniDelMese(), 2, 76);
+    txtMeseInizio = Combo("txtMeseInizio", NomiMesi(), 9, 140);
+    txtGiornoFine = Combo("txtGiornoFine", GiorniDelMese(), 2, 76);
+    txtMeseFine = Combo("txtMeseFine", NomiMesi(), 9, 140);
     lblAnnoInizio = new QLabel(QStringLiteral("ANNO"), this);
     lblAnnoInizio->setObjectName(QStringLiteral("lblAnnoInizio"));
     lblAnnoFine = new QLabel(QStringLiteral("ANNO"), this);

@@ -40,13 +40,11 @@ bool FiltriRecord::Corrisponde(const char *record) const
 void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
 {
     const ShortText::Rifilati campoRifilato = ShortText::Rifila(record + campo.offset, campo.lunghezza);
-    const unsigned char *p = campoRifilato.p;
-    const int a = 0, b = campoRifilato.n;
-    const int n = larghezza >= 0 && b - a > larghezza ? larghezza : b - a;
+    const unsigned char *t = campoRifilato.p;
+    const int n = larghezza >= 0 && campoRifilato.n > larghezza ? larghezza : campoRifilato.n;
     const qsizetype inizio = riga.size();
     riga.resize(inizio + std::max(n, larghezza));
     char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
-    const unsigned char *t = p + a;
     // Plain ASCII, the usual text, is widened as it is, sixteen bytes at a
     // time; other text goes through the code page table.
     int i = 0;
@@ -246,7 +244,7 @@ public:
     void Riserva(qsizetype n)
     {
         voci_.resize(size_t(n));
-        if (n >= 2 * kBlocco) lavoro_ = std::thread([this] { Lavora(); });
+        if (n >= qsizetype(2 * kBlocco)) lavoro_ = std::thread([this] { Lavora(); });
     }
     void Aggiungi(const QString &riga)
     {
