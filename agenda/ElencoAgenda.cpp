@@ -13,9 +13,9 @@ namespace {
 
 using A = TSchedaAppuntamento;
 
-void Aggiungi(QString &riga, const char *record, A::Campo c, int larghezza = -1)
+CampoGrezzo Grezzo(A::Campo c)
 {
-    AggiungiCampo(riga, record, {A::Offset[c], A::N(c)}, larghezza);
+    return {A::Offset[c], A::N(c)};
 }
 
 // The fields of grid columns 1 to 13; column 14 is the key.
@@ -30,23 +30,17 @@ constexpr int kColonnaChiave = 14;
 
 QString RigaAgenda(const char *record)
 {
-    QString riga;
-    riga.reserve(4 + 12 + 8 + 10 + 7 + 5 + 2 + 30 + 7 + 14 + 2 + 42 + 4 + A::N(A::Importo));
-    riga.append(QLatin1String("ID: "));
-    riga.append(ChiaveAppuntamento(record));
-    riga.append(QLatin1String("  Data: "));
-    Aggiungi(riga, record, A::Data, 10);
-    riga.append(QLatin1String("  Ora: "));
-    Aggiungi(riga, record, A::Ora, 5);
-    riga.append(QLatin1String("  "));
-    Aggiungi(riga, record, A::Contatto, 30);
-    riga.append(QLatin1String("  Cel. "));
-    Aggiungi(riga, record, A::Cel, 14);
-    riga.append(QLatin1String("  "));
-    Aggiungi(riga, record, A::Causale, 42);
-    riga.append(QStringLiteral("  \u20ac "));
-    Aggiungi(riga, record, A::Importo);
-    return riga;
+    static const auto parti = UnisciParti(PartiIdDataOra(), std::array{
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(A::Contatto), 30),
+        ParteFissa(u"  Cel. "),
+        ParteCampo(Grezzo(A::Cel), 14),
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(A::Causale), 42),
+        ParteFissa(u"  \u20ac "),
+        ParteCampo(Grezzo(A::Importo)),
+    });
+    return ScriviRiga(record, parti);
 }
 
 FileElenco FileAgenda()

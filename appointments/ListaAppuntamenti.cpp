@@ -17,9 +17,9 @@ constexpr K::Campo kCampiGriglia[13] = {
     K::Cel, K::Email, K::Luogo,     K::Importo, K::Ottemperata, K::Note,
 };
 
-void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
+CampoGrezzo Grezzo(K::Campo c)
 {
-    AggiungiCampo(riga, record, {A::Offset[c], A::N(c)}, larghezza);
+    return {A::Offset[c], A::N(c)};
 }
 
 } // namespace
@@ -39,21 +39,21 @@ const std::array<CriterioAppuntamento, 10> kCriteriAppuntamenti = {{
 
 QString RigaAppuntamento(const char *record)
 {
-    QString riga;
-    riga.reserve(147 + A::N(K::Importo));
-    riga.append(QLatin1String("Data: "));
-    Aggiungi(riga, record, K::Data, 10);
-    riga.append(QLatin1String("  Ora: "));
-    Aggiungi(riga, record, K::Ora, 5);
-    riga.append(QLatin1String("  "));
-    Aggiungi(riga, record, K::Causale, 42);
-    riga.append(QLatin1String("  Cliente: "));
-    Aggiungi(riga, record, K::Contatto, 30);
-    riga.append(QLatin1String("  Cel. "));
-    Aggiungi(riga, record, K::Cel, 14);
-    riga.append(QStringLiteral("  Importo: \u20AC "));
-    Aggiungi(riga, record, K::Importo);
-    return riga;
+    static const std::array parti = {
+        ParteFissa(u"Data: "),
+        ParteCampo(Grezzo(K::Data), 10),
+        ParteFissa(u"  Ora: "),
+        ParteCampo(Grezzo(K::Ora), 5),
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(K::Causale), 42),
+        ParteFissa(u"  Cliente: "),
+        ParteCampo(Grezzo(K::Contatto), 30),
+        ParteFissa(u"  Cel. "),
+        ParteCampo(Grezzo(K::Cel), 14),
+        ParteFissa(u"  Importo: \u20ac "),
+        ParteCampo(Grezzo(K::Importo)),
+    };
+    return ScriviRiga(record, parti);
 }
 
 FileElenco FileElencoAppuntamenti()

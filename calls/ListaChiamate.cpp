@@ -18,11 +18,9 @@ Rifilato Rifila(const char *record, K::Campo c)
     return ShortText::Rifila(TSchedaChiamata::Raw(record, c), TSchedaChiamata::N(c));
 }
 
-// Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
-// cut to that many characters.
-void Aggiungi(QString &riga, const char *record, K::Campo c, int larghezza = -1)
+CampoGrezzo Grezzo(K::Campo c)
 {
-    AggiungiCampo(riga, record, {TSchedaChiamata::Offset[c], TSchedaChiamata::N(c)}, larghezza);
+    return {TSchedaChiamata::Offset[c], TSchedaChiamata::N(c)};
 }
 
 } // namespace
@@ -47,21 +45,21 @@ FileElenco FileChiamate()
 
 QString RigaElencoChiamata(const char *record)
 {
-    QString riga;
-    riga.reserve(139 + TSchedaChiamata::N(K::TelCel));
-    riga.append(QLatin1String("Data: "));
-    Aggiungi(riga, record, K::DataRit, 10);
-    riga.append(QLatin1String("  Ora: "));
-    Aggiungi(riga, record, K::OraRit, 5);
-    riga.append(QLatin1String("  Oggetto: "));
-    Aggiungi(riga, record, K::Oggetto, 30);
-    riga.append(QLatin1String("  Cliente: "));
-    Aggiungi(riga, record, K::Cliente, 30);
-    riga.append(QLatin1String("  CF: "));
-    Aggiungi(riga, record, K::CodFisc, 16);
-    riga.append(QLatin1String("  Cel. "));
-    Aggiungi(riga, record, K::TelCel);
-    return riga;
+    static const std::array parti = {
+        ParteFissa(u"Data: "),
+        ParteCampo(Grezzo(K::DataRit), 10),
+        ParteFissa(u"  Ora: "),
+        ParteCampo(Grezzo(K::OraRit), 5),
+        ParteFissa(u"  Oggetto: "),
+        ParteCampo(Grezzo(K::Oggetto), 30),
+        ParteFissa(u"  Cliente: "),
+        ParteCampo(Grezzo(K::Cliente), 30),
+        ParteFissa(u"  CF: "),
+        ParteCampo(Grezzo(K::CodFisc), 16),
+        ParteFissa(u"  Cel. "),
+        ParteCampo(Grezzo(K::TelCel)),
+    };
+    return ScriviRiga(record, parti);
 }
 
 void RiempiChiamateConData(RigheGriglia &righe, const std::function<bool(QByteArrayView dataRit)> &scegli)

@@ -9,34 +9,35 @@ namespace {
 
 using C = LayoutCliente;
 
-// Appends a field trimmed and, with `larghezza` >= 0, padded with blanks or
-// cut to that many characters.
-void Aggiungi(QString &riga, const char *record, C::Campo c, int larghezza = -1)
+CampoGrezzo Grezzo(C::Campo c)
 {
-    AggiungiCampo(riga, record, {TSchedaCliente::Offset[c], C::N[c]}, larghezza);
+    return {TSchedaCliente::Offset[c], C::N[c]};
 }
 
 constexpr int kCliente = 26, kRecapito = 15, kOccupazione = 25, kProdotti = 30;
-constexpr int kFisso = kCliente + 7 + kRecapito + 2 + kOccupazione + 8 + kProdotti + 2;
+
+// The line up to its last column, which is the notes or the pending matters.
+std::array<ParteRiga, 9> Parti(C::Campo coda)
+{
+    return {
+        ParteCampo(Grezzo(C::Cliente), kCliente),
+        ParteFissa(u"  Tel. "),
+        ParteCampo(Grezzo(C::Recapito), kRecapito),
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(C::Occupazione), kOccupazione),
+        ParteFissa(u"  Prod. "),
+        ParteCampo(Grezzo(C::Prodotti), kProdotti),
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(coda)),
+    };
+}
 
 } // namespace
 
 QString RigaCliente(const char *record, UltimaColonna ultima)
 {
-    const C::Campo coda = ultima == UltimaColonna::Note ? C::Note : C::Questioni;
-    QString riga;
-    // Room for the whole line and no more: a list holds many of them.
-    riga.reserve(kFisso + ShortText::Rifila(TSchedaCliente::Raw(record, coda), C::N[coda]).n);
-    Aggiungi(riga, record, C::Cliente, kCliente);
-    riga.append(QLatin1String("  Tel. "));
-    Aggiungi(riga, record, C::Recapito, kRecapito);
-    riga.append(QLatin1String("  "));
-    Aggiungi(riga, record, C::Occupazione, kOccupazione);
-    riga.append(QLatin1String("  Prod. "));
-    Aggiungi(riga, record, C::Prodotti, kProdotti);
-    riga.append(QLatin1String("  "));
-    Aggiungi(riga, record, coda);
-    return riga;
+    static const std::array<ParteRiga, 9> conNote = Parti(C::Note), conQuestioni = Parti(C::Questioni);
+    return ScriviRiga(record, ultima == UltimaColonna::Note ? conNote : conQuestioni);
 }
 
 const std::array<CampoFiltro, 10> kFiltriClienti = {{

@@ -138,23 +138,17 @@ QString TestoCliente(const QString &cliente)
 
 QString RigaIncasso(const char *record)
 {
-    QString riga;
-    riga.reserve(140 + A::N(A::Importo));
-    riga.append(QLatin1String("ID: "));
-    AggiungiChiaveAppuntamento(riga, record);
-    riga.append(QLatin1String("  Data: "));
-    AggiungiCampo(riga, record, Grezzo(A::Data), 10);
-    riga.append(QLatin1String("  Ora: "));
-    AggiungiCampo(riga, record, Grezzo(A::Ora), 5);
-    riga.append(QLatin1String("  "));
-    AggiungiCampo(riga, record, Grezzo(A::Causale), 40);
-    riga.append(QLatin1String("  Cliente: "));
-    AggiungiCampo(riga, record, Grezzo(A::Contatto), 24);
-    riga.append(QLatin1String("  Cel. "));
-    AggiungiCampo(riga, record, Grezzo(A::Cel), 12);
-    riga.append(QStringLiteral("  \u20ac "));
-    AggiungiCampo(riga, record, Grezzo(A::Importo));
-    return riga;
+    static const auto parti = UnisciParti(PartiIdDataOra(), std::array{
+        ParteFissa(u"  "),
+        ParteCampo(Grezzo(A::Causale), 40),
+        ParteFissa(u"  Cliente: "),
+        ParteCampo(Grezzo(A::Contatto), 24),
+        ParteFissa(u"  Cel. "),
+        ParteCampo(Grezzo(A::Cel), 12),
+        ParteFissa(u"  \u20ac "),
+        ParteCampo(Grezzo(A::Importo)),
+    });
+    return ScriviRiga(record, parti);
 }
 
 SelezioneIncassi::SelezioneIncassi(const QString &cliente, const QString &servizi, const QDate &inizio,

@@ -74,34 +74,29 @@ QString FileAppuntamenti()
     return QString::fromLatin1(LayoutAppuntamento::NomeFile);
 }
 
-QString ChiaveAppuntamento(const char *record)
+const std::array<ParteRiga, 10> &PartiIdDataOra()
 {
-    QString chiave;
-    chiave.reserve(12);
-    AggiungiChiaveAppuntamento(chiave, record);
-    return chiave;
+    static const std::array<ParteRiga, 10> parti = [] {
+        const CampoGrezzo data{A::Offset[A::Data], A::N(A::Data)};
+        return std::array<ParteRiga, 10>{
+            ParteFissa(u"ID: "),
+            PartePezzo(data, 6, 4), // year, month and day of "dd/mm/yyyy"
+            PartePezzo(data, 3, 2),
+            PartePezzo(data, 0, 2),
+            ParteCampo({A::Offset[A::OreApp], A::N(A::OreApp)}),
+            ParteCampo({A::Offset[A::MinutiApp], A::N(A::MinutiApp)}),
+            ParteFissa(u"  Data: "),
+            ParteCampo(data, 10),
+            ParteFissa(u"  Ora: "),
+            ParteCampo({A::Offset[A::Ora], A::N(A::Ora)}, 5),
+        };
+    }();
+    return parti;
 }
 
-void AggiungiChiaveAppuntamento(QString &riga, const char *record)
+QString ChiaveAppuntamento(const char *record)
 {
-    // The trimmed Data as bytes: Windows-1252 has one character per byte and
-    // maps the bytes 0-32 to the characters 0-32, so positions in the bytes
-    // are positions in the text.
-    const Byte data = Rifila(record, A::Data);
-    const unsigned char *p = data.p;
-    const int a = 0, n = data.n;
-    // QString::mid(da, quanti) on the text: what of [da, da + quanti) there is.
-    auto pezzo = [&](int da, int quanti) {
-        for (int i = da; i < std::min(n, da + quanti); ++i) {
-            const unsigned char c = p[a + i];
-            riga.append(QChar(c < 0x80 ? char16_t(c) : ShortText::FromCp1252(c)));
-        }
-    };
-    pezzo(6, 4);
-    pezzo(3, 2);
-    pezzo(0, 2);
-    AggiungiCampo(riga, record, {A::Offset[A::OreApp], A::N(A::OreApp)});
-    AggiungiCampo(riga, record, {A::Offset[A::MinutiApp], A::N(A::MinutiApp)});
+    return ScriviRiga(record, std::span(PartiIdDataOra()).subspan(1, 5));
 }
 
 std::optional<QDate> DataAppuntamento(const char *record)

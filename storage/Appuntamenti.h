@@ -2,10 +2,12 @@
 // The rules over the appointment file that the appointment card, the agenda
 // and the income summary share: the date-and-time key their lists sort by,
 // the date of a card, and the imminent rule of the agenda.
+#include "storage/ElencoRecord.h"
 #include "storage/Schede.h"
 
 #include <QDate>
 #include <QString>
+#include <array>
 #include <optional>
 
 // "Archivio_Appuntamenti.pro".
@@ -16,9 +18,11 @@ QString FileAppuntamenti();
 // "yyyymmddhhmm" ("yyyymmdd" when the time is empty). Whatever Data holds,
 // the pieces are taken as they are (shorter when Data is shorter).
 QString ChiaveAppuntamento(const char *record);
-// The same key appended to `riga`, decoded straight from the record's bytes
-// (the list lines of large archives start with it).
-void AggiungiChiaveAppuntamento(QString &riga, const char *record);
+// The same key as the parts of a list line (storage/ElencoRecord.h), for the
+// lines that show it: "ID: " and the key, then "  Data: ", Data in 10
+// characters, "  Ora: " and Ora in 5, as the agenda and the income summary
+// start their lines.
+const std::array<ParteRiga, 10> &PartiIdDataOra();
 
 // Data as a calendar date ("dd/mm/yyyy"); no value when it is not one.
 std::optional<QDate> DataAppuntamento(const char *record);

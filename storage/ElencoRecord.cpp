@@ -19,8 +19,6 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
-#include <chrono>
-#include <cstdio>
 
 FiltriRecord::FiltriRecord(const QStringList &testi, const std::vector<CampoGrezzo> &campi)
 {
@@ -37,16 +35,13 @@ bool FiltriRecord::Corrisponde(const char *record) const
     return true;
 }
 
-void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza)
+namespace {
+
+// Widens n Windows-1252 bytes to `o` and returns the end. Plain ASCII, the
+// usual text, is widened as it is, sixteen bytes at a time; other text goes
+// through the code page table.
+char16_t *Allarga(char16_t *o, const unsigned char *t, int n)
 {
-    const ShortText::Rifilati campoRifilato = ShortText::Rifila(record + campo.offset, campo.lunghezza);
-    const unsigned char *t = campoRifilato.p;
-    const int n = larghezza >= 0 && campoRifilato.n > larghezza ? larghezza : campoRifilato.n;
-    const qsizetype inizio = riga.size();
-    riga.resize(inizio + std::max(n, larghezza));
-    char16_t *o = reinterpret_cast<char16_t *>(riga.data()) + inizio;
-    // Plain ASCII, the usual text, is widened as it is, sixteen bytes at a
-    // time; other text goes through the code page table.
     int i = 0;
     bool ascii = true;
 #if defined(__SSE2__)
@@ -72,7 +67,47 @@ void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int lar
         }();
         for (; i < n; ++i) o[i] = tabella[t[i]];
     }
-    std::fill(o + n, o + std::max(n, larghezza), u' ');
+    return o + n;
+}
+
+// What a field part writes: `n` characters of the field from `p`, then
+// blanks up to `tutti`.
+struct Misura {
+    const unsigned char *p;
+    int n, tutti;
+};
+
+Misura MisuraDi(const char *record, const ParteRiga &parte)
+{
+    const ShortText::Rifilati t = ShortText::Rifila(record + parte.campo.offset, parte.campo.lunghezza);
+    if (parte.da >= 0) {
+        const int da = std::min(parte.da, t.n);
+        const int n = std::clamp(t.n - da, 0, std::max(parte.larghezza, 0));
+        return {t.p + da, n, n};
+    }
+    const int n = parte.larghezza >= 0 && t.n > parte.larghezza ? parte.larghezza : t.n;
+    return {t.p, n, std::max(n, parte.larghezza)};
+}
+
+} // namespace
+
+QString ScriviRiga(const char *record, std::span<const ParteRiga> parti)
+{
+    qsizetype lunghezza = 0;
+    for (const ParteRiga &parte : parti)
+        lunghezza += parte.campo.lunghezza > 0 ? MisuraDi(record, parte).tutti : qsizetype(parte.fisso.size());
+    QString riga(lunghezza, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(riga.data());
+    for (const ParteRiga &parte : parti) {
+        if (parte.campo.lunghezza > 0) {
+            const Misura t = MisuraDi(record, parte);
+            o = Allarga(o, t.p, t.n);
+            o = std::fill_n(o, t.tutti - t.n, u' ');
+        } else {
+            o = std::copy(parte.fisso.begin(), parte.fisso.end(), o);
+        }
+    }
+    return riga;
 }
 
 // ---------------------------------------------------------------- order
@@ -468,7 +503,7 @@ ElencoLetto LeggiElenco(const FileElenco &file, const std::function<bool(const c
         // Room for every record: pages the list does not fill are never touched.
         elenco.righe.reserve(totale);
         if (ordina) chiavi.Riserva(totale);
-        a.ForEach([&](const char *record, qint64 posizione) {
+        a.ForEachLettoAvanti([&](const char *record, qint64 posizione) {
             if (!scegli || scegli(record)) {
                 QString riga = file.riga(record);
                 // The key is taken while the line is fresh in the cache.

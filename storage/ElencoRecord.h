@@ -7,7 +7,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 // A ShortText field of a raw record: where its length byte is and how many
@@ -17,12 +21,46 @@ struct CampoGrezzo {
     int lunghezza = 0;
 };
 
-// Appends a raw field to a list line: the field's text trimmed of blanks and
-// control characters, and with `larghezza` >= 0 padded with blanks or cut to
-// that many characters; the same text as Pad(ShortText::Read(...), larghezza)
-// (storage/Testo.h), decoded straight into the line, as a list may build
-// hundreds of thousands of them.
-void AggiungiCampo(QString &riga, const char *record, CampoGrezzo campo, int larghezza = -1);
+// One part of a list line: a fixed text, or the text of a raw field trimmed
+// of blanks and control characters and decoded from Windows-1252; with
+// `larghezza` >= 0 padded with blanks or cut to that many characters (the
+// same text as Pad(ShortText::Read(...), larghezza), storage/Testo.h). A
+// piece (`da` >= 0) is the trimmed text's characters from `da` on, at most
+// `larghezza` of them and never padded, as QString::mid gives them.
+struct ParteRiga {
+    std::u16string_view fisso; // the fixed text, when `campo` is empty
+    CampoGrezzo campo{};
+    int larghezza = -1;
+    int da = -1;
+};
+constexpr ParteRiga ParteFissa(std::u16string_view testo)
+{
+    return {testo, {}, -1, -1};
+}
+constexpr ParteRiga ParteCampo(CampoGrezzo campo, int larghezza = -1)
+{
+    return {{}, campo, larghezza, -1};
+}
+constexpr ParteRiga PartePezzo(CampoGrezzo campo, int da, int quanti)
+{
+    return {{}, campo, quanti, da};
+}
+
+// The parts of `a`, then those of `b`, and so on: a line's table may start
+// with parts another table already names.
+template <size_t... N>
+constexpr std::array<ParteRiga, (N + ...)> UnisciParti(const std::array<ParteRiga, N> &...parti)
+{
+    std::array<ParteRiga, (N + ...)> tutte{};
+    size_t i = 0;
+    ((std::copy(parti.begin(), parti.end(), tutte.begin() + i), i += N), ...);
+    return tutte;
+}
+
+// The line of a record written from its parts in one go: its exact length
+// is measured first, so the line is allocated once and holds no spare room
+// (a list may keep hundreds of thousands of lines).
+QString ScriviRiga(const char *record, std::span<const ParteRiga> parti);
 
 // The list line of a raw record.
 using RigaDiRecord = std::function<QString(const char *record)>;

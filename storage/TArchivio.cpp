@@ -4,7 +4,12 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <array>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <thread>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -105,6 +110,8 @@ private:
 };
 
 constexpr qint64 kReadAhead = 256 * 1024;
+// The blocks a list reads ahead: long enough that handing one over is rare.
+constexpr qint64 kBloccoAvanti = 1024 * 1024;
 
 } // namespace
 
@@ -213,6 +220,87 @@ qint64 TArchivio::ReadBlock(char *dest, qint64 maxRecords)
     n = got / recSize_;
     pos_ += n;
     return n;
+}
+
+void TArchivio::LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn)
+{
+    const qint64 perBlock = qMax<qint64>(1, kBloccoAvanti / recSize_);
+    struct Blocco {
+        std::vector<char> dati;
+        qint64 quanti = 0, primo = 0;
+    };
+    constexpr qint64 kBlocchi = 4;
+    std::array<Blocco, kBlocchi> blocchi;
+    // A file of a few blocks is read here: a second thread would not pay.
+    if (Count() - pos_ < 2 * perBlock) {
+        Blocco &b = blocchi[0];
+        b.dati.resize(static_cast<size_t>(perBlock * recSize_));
+        for (;;) {
+            b.primo = pos_;
+            b.quanti = ReadBlock(b.dati.data(), perBlock);
+            if (b.quanti == 0 || !fn(b.dati.data(), b.quanti, b.primo)) return;
+        }
+    }
+    for (Blocco &b : blocchi) b.dati.resize(static_cast<size_t>(perBlock * recSize_));
+
+    // Blocks k are filled by the reader in turn, blocchi[k % kBlocchi]; the
+    // reader waits while kBlocchi of them are filled and not yet used.
+    std::mutex m;
+    std::condition_variable cv;
+    qint64 pieni = 0, usati = 0;
+    bool finito = false, basta = false;
+    std::exception_ptr errore;
+    std::thread lettore([&] {
+        try {
+            for (qint64 k = 0;; ++k) {
+                {
+                    std::unique_lock<std::mutex> l(m);
+                    cv.wait(l, [&] { return basta || k - usati < kBlocchi; });
+                    if (basta) break;
+                }
+                Blocco &b = blocchi[size_t(k % kBlocchi)];
+                b.primo = pos_;
+                b.quanti = ReadBlock(b.dati.data(), perBlock);
+                const std::lock_guard<std::mutex> l(m);
+                if (b.quanti == 0) break;
+                pieni = k + 1;
+                cv.notify_all();
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> l(m);
+            errore = std::current_exception();
+        }
+        const std::lock_guard<std::mutex> l(m);
+        finito = true;
+        cv.notify_all();
+    });
+    auto ferma = [&] {
+        {
+            const std::lock_guard<std::mutex> l(m);
+            basta = true;
+            cv.notify_all();
+        }
+        lettore.join();
+    };
+    try {
+        for (qint64 k = 0;; ++k) {
+            {
+                std::unique_lock<std::mutex> l(m);
+                cv.wait(l, [&] { return pieni > k || finito; });
+                if (pieni <= k) break;
+            }
+            const Blocco &b = blocchi[size_t(k % kBlocchi)];
+            if (!fn(b.dati.data(), b.quanti, b.primo)) break;
+            const std::lock_guard<std::mutex> l(m);
+            usati = k + 1;
+            cv.notify_all();
+        }
+    } catch (...) {
+        ferma();
+        throw;
+    }
+    ferma();
+    if (errore) std::rethrow_exception(errore);
 }
 
 void TArchivio::WriteAt(qint64 position, const char *record)

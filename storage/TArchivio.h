@@ -3,6 +3,7 @@
 // Every failure throws EArchivio; the caller shows the access error.
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -74,7 +75,22 @@ public:
         }
     }
 
+    // The same, with the file read ahead on a second thread while `fn` runs
+    // on the calling thread, in file order: a long list is built while the
+    // next blocks are read. A failure of the file throws EArchivio after
+    // `fn` has seen every record read before it.
+    template <class Fn> void ForEachLettoAvanti(Fn &&fn)
+    {
+        const qint64 dimensione = recSize_;
+        LeggiAvanti([&fn, dimensione](const char *blocco, qint64 quanti, qint64 primo) {
+            for (qint64 i = 0; i < quanti; ++i)
+                if (!fn(static_cast<const char *>(blocco + i * dimensione), primo + i + 1)) return false;
+            return true;
+        });
+    }
+
 private:
+    void LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn);
     void Fail(const char *what) const;
     void Buffered(qint64 index, char *record);
     void DropBuffer() { bufFirst_ = 0; bufCount_ = 0; }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,8 @@ private slots:
     void appendLeggiSovrascrivi();
     void posizioniFuoriIntervallo();
     void recordParziale();
+    void letturaAvanti_data();
+    void letturaAvanti();
     void erroriDiAccesso();
     void cartellaSolaLettura();
     void sfoglia_data();
@@ -149,6 +152,71 @@ void TestArchivio::recordParziale()
     QCOMPARE(a.Append(Servizio("nuovo")), 2);
     a.Close();
     QCOMPARE(QFileInfo(CartellaProgramma() + "s.pro").size(), 2 * 117);
+}
+
+void TestArchivio::letturaAvanti_data()
+{
+    // Records of 64 bytes: 16 384 to a block read ahead.
+    QTest::addColumn<qint64>("quanti");
+    QTest::addColumn<qint64>("fermaA");   // fn returns false here; 0: never
+    QTest::addColumn<qint64>("lanciaA");  // fn throws here; 0: never
+    QTest::newRow("piccolo, letto senza secondo filo") << qint64(1000) << qint64(0) << qint64(0);
+    QTest::newRow("vuoto") << qint64(0) << qint64(0) << qint64(0);
+    QTest::newRow("sei blocchi, oltre il giro dei buffer") << qint64(5 * 16384 + 123) << qint64(0) << qint64(0);
+    QTest::newRow("blocchi interi") << qint64(4 * 16384) << qint64(0) << qint64(0);
+    QTest::newRow("fermato al primo") << qint64(3 * 16384) << qint64(1) << qint64(0);
+    QTest::newRow("fermato nel terzo blocco") << qint64(6 * 16384) << qint64(2 * 16384 + 7) << qint64(0);
+    QTest::newRow("errore nel quinto blocco") << qint64(6 * 16384) << qint64(0) << qint64(4 * 16384 + 1);
+}
+
+void TestArchivio::letturaAvanti()
+{
+    QFETCH(qint64, quanti);
+    QFETCH(qint64, fermaA);
+    QFETCH(qint64, lanciaA);
+    {
+        QFile f(CartellaProgramma() + "grande.pro");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QByteArray dati(quanti * 64, '\0');
+        for (qint64 i = 0; i < quanti; ++i) {
+            const qint64 numero = i + 1;
+            std::memcpy(dati.data() + i * 64, &numero, sizeof numero);
+            dati[i * 64 + 63] = char(i % 251);
+        }
+        QCOMPARE(f.write(dati), dati.size());
+    }
+    TArchivio a;
+    a.Open("grande.pro", 64);
+    qint64 visti = 0;
+    bool inOrdine = true;
+    auto leggi = [&] {
+        a.ForEachLettoAvanti([&](const char *record, qint64 posizione) {
+            qint64 numero = 0;
+            std::memcpy(&numero, record, sizeof numero);
+            inOrdine = inOrdine && numero == visti + 1 && posizione == numero
+                       && record[63] == char((numero - 1) % 251);
+            ++visti;
+            if (lanciaA && posizione == lanciaA) throw EArchivio("prova");
+            return posizione != fermaA;
+        });
+    };
+    if (lanciaA) {
+        QVERIFY_THROWS_EXCEPTION(EArchivio, leggi());
+    } else {
+        leggi();
+    }
+    QVERIFY(inOrdine);
+    QCOMPARE(visti, lanciaA ? lanciaA : fermaA ? fermaA : quanti);
+    // The file stays usable after a read stopped early or broken off.
+    if (quanti > 0) {
+        char ultimo[64];
+        a.ReadAt(quanti, ultimo);
+        qint64 numero = 0;
+        std::memcpy(&numero, ultimo, sizeof numero);
+        QCOMPARE(numero, quanti);
+    }
+    QCOMPARE(a.Count(), quanti);
+    a.Close();
 }
 
 void TestArchivio::erroriDiAccesso()

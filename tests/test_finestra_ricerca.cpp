@@ -126,8 +126,8 @@ private slots:
     void elencoERichiamo();
     void testoTrovate_data();
     void testoTrovate();
-    void aggiungiCampo_data();
-    void aggiungiCampo();
+    void scriviRiga_data();
+    void scriviRiga();
     void filtri_data();
     void filtri();
     void catenaInvio();
@@ -316,33 +316,50 @@ void TestFinestraRicerca::testoTrovate()
     QCOMPARE(TestoTrovate(n), testo);
 }
 
-// A raw field appended to a line: trimmed, decoded from Windows-1252, padded
-// or cut to its column; a length byte above N counts as N.
-void TestFinestraRicerca::aggiungiCampo_data()
+// A line written from its parts: a fixed text, then a raw field trimmed,
+// decoded from Windows-1252, padded or cut to its column (a length byte
+// above N counts as N), or a piece of it as QString::mid takes it.
+void TestFinestraRicerca::scriviRiga_data()
 {
-    QTest::addColumn<QByteArray>("campo"); // the length byte and the bytes of a field of N = 10
+    QTest::addColumn<QByteArray>("campo"); // the length byte and the bytes of a field of N = 40
+    QTest::addColumn<int>("da");           // -1: the whole field
     QTest::addColumn<int>("larghezza");
     QTest::addColumn<QString>("riga");     // after "Nome: "
-    QTest::newRow("riempito di spazi") << QByteArray("\x05Rossi") << 8 << "Nome: Rossi   ";
-    QTest::newRow("rifilato, poi riempito") << QByteArray("\x09  Rossi \t") << 7 << "Nome: Rossi  ";
-    QTest::newRow("tagliato") << QByteArray("\x0a" "Bartolomei") << 6 << "Nome: Bartol";
-    QTest::newRow("lettere accentate ed euro") << QByteArray("\x06" "Citt\xe0\x80") << 7 << "Nome: Città€ ";
-    QTest::newRow("senza colonna: solo rifilato") << QByteArray("\x04 Ugo") << -1 << "Nome: Ugo";
-    QTest::newRow("lunghezza oltre N") << QByteArray("\xff" "AbcdefghijKLM") << -1 << "Nome: Abcdefghij";
-    QTest::newRow("vuoto") << QByteArray("\x00", 1) << 4 << "Nome:     ";
+    QTest::newRow("riempito di spazi") << QByteArray("\x05Rossi") << -1 << 8 << "Nome: Rossi   ";
+    QTest::newRow("rifilato, poi riempito") << QByteArray("\x09  Rossi \t") << -1 << 7 << "Nome: Rossi  ";
+    QTest::newRow("tagliato") << QByteArray("\x0a" "Bartolomei") << -1 << 6 << "Nome: Bartol";
+    QTest::newRow("lettere accentate ed euro") << QByteArray("\x06" "Citt\xe0\x80") << -1 << 7 << "Nome: Città€ ";
+    QTest::newRow("senza colonna: solo rifilato") << QByteArray("\x04 Ugo") << -1 << -1 << "Nome: Ugo";
+    QTest::newRow("lunghezza oltre N") << QByteArray("\xff" "Abcdefghij" "klmnopqrst" "uvwxyzABCD" "EFGHIJKLMN" "OPQ")
+                                       << -1 << -1 << "Nome: AbcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN";
+    QTest::newRow("vuoto") << QByteArray("\x00", 1) << -1 << 4 << "Nome:     ";
+    // Long text is widened sixteen bytes at a time: an accent past the
+    // first sixteen, and one in the last few bytes.
+    QTest::newRow("lungo, accento dopo sedici") << QByteArray("\x14" "Associazione cultur\xe0") << -1 << -1
+                                                << "Nome: Associazione culturà";
+    QTest::newRow("lungo, tagliato prima dell'accento") << QByteArray("\x14" "Associazione cultur\xe0") << -1 << 17
+                                                        << "Nome: Associazione cult";
+    QTest::newRow("pezzo in mezzo") << QByteArray("\x0a" "25/12/2026") << 3 << 2 << "Nome: 12";
+    QTest::newRow("pezzo alla fine, più corto") << QByteArray("\x08" "25/12/20") << 6 << 4 << "Nome: 20";
+    QTest::newRow("pezzo oltre il testo") << QByteArray("\x04" "5/12") << 6 << 4 << "Nome: ";
+    QTest::newRow("pezzo del testo rifilato") << QByteArray("\x0c" " 25/12/2026 ") << 0 << 2 << "Nome: 25";
 }
 
-void TestFinestraRicerca::aggiungiCampo()
+void TestFinestraRicerca::scriviRiga()
 {
     QFETCH(QByteArray, campo);
+    QFETCH(int, da);
     QFETCH(int, larghezza);
     QFETCH(QString, riga);
     QByteArray record(3, 'x');
     record += campo;
-    record.resize(3 + 11 + 4, '\0');
-    QString fatta = "Nome: ";
-    AggiungiCampo(fatta, record.constData(), {3, 10}, larghezza);
+    record.resize(3 + 41 + 4, '\0');
+    const CampoGrezzo c{3, 40};
+    const std::array parti = {ParteFissa(u"Nome: "), da < 0 ? ParteCampo(c, larghezza) : PartePezzo(c, da, larghezza)};
+    const QString fatta = ScriviRiga(record.constData(), parti);
     QCOMPARE(fatta, riga);
+    // Exactly as long as its text: no spare room kept for the list.
+    QCOMPARE(fatta.capacity(), fatta.size());
 }
 
 void TestFinestraRicerca::filtri_data()
