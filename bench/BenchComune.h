@@ -1,6 +1,8 @@
 #pragma once
 // Pieces shared by the benchmarks over a large record file: writing the file,
 // the raw read every other case is measured against, and main().
+// The cases measure the CPU time of the whole process: long lists are read
+// ahead on a second thread, and their sort works on one too.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>

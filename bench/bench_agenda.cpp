@@ -121,10 +121,10 @@ void ClickedLine(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(AgendaOpen)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(MonthGrid)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(ClickedLine)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(AgendaOpen)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(MonthGrid)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(ClickedLine)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

@@ -140,11 +140,11 @@ void ArchiveExport(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchTwoCriteria)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(ToBeFulfilled)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(Overdue)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(ArchiveExport)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchTwoCriteria)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(ToBeFulfilled)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(Overdue)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(ArchiveExport)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

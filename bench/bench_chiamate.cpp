@@ -142,10 +142,10 @@ void RegisterExport(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(TodaysCalls)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(RegisterExport)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(TodaysCalls)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(RegisterExport)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

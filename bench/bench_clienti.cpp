@@ -164,13 +164,13 @@ void MatchChosenLine(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchNoFilter)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(ListInFileOrder)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(RecontactList)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SortLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(MatchChosenLine)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchNoFilter)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(ListInFileOrder)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(RecontactList)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SortLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(MatchChosenLine)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

@@ -141,12 +141,12 @@ void YearFileOrder(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(YearSelectOnly)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(YearFileOrder)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(YearNoFilter)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(YearClientFilter)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(MonthBothFilters)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(YearSelectOnly)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(YearFileOrder)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(YearNoFilter)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(YearClientFilter)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(MonthBothFilters)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

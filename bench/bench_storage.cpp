@@ -144,10 +144,10 @@ void DecodeEveryField(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(SearchTwoFiltersReadNext)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(DecodeEveryField)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchTwoFilters)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(SearchTwoFiltersReadNext)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
+BENCHMARK(DecodeEveryField)->Unit(benchmark::kMillisecond)->MinTime(2)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

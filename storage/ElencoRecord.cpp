@@ -503,16 +503,28 @@ ElencoLetto LeggiElenco(const FileElenco &file, const std::function<bool(const c
         // Room for every record: pages the list does not fill are never touched.
         elenco.righe.reserve(totale);
         if (ordina) chiavi.Riserva(totale);
-        a.ForEachLettoAvanti([&](const char *record, qint64 posizione) {
-            if (!scegli || scegli(record)) {
-                QString riga = file.riga(record);
-                // The key is taken while the line is fresh in the cache.
-                if (ordina) chiavi.Aggiungi(riga);
-                elenco.righe.append(std::move(riga));
-            }
-            if (avanzamento && (posizione & 511) == 0) avanzamento(posizione, totale);
-            return true;
-        });
+        // The file is read ahead once the last block kept at least one line
+        // in eight: making the lines is then the longer work.
+        qint64 visti = 0, vistiPrima = 0, tenutiPrima = 0;
+        const auto avanti = [&] {
+            const bool si = (elenco.righe.size() - tenutiPrima) * 8 >= visti - vistiPrima;
+            vistiPrima = visti;
+            tenutiPrima = elenco.righe.size();
+            return si;
+        };
+        a.ForEachLettoAvanti(
+            [&](const char *record, qint64 posizione) {
+                ++visti;
+                if (!scegli || scegli(record)) {
+                    QString riga = file.riga(record);
+                    // The key is taken while the line is fresh in the cache.
+                    if (ordina) chiavi.Aggiungi(riga);
+                    elenco.righe.append(std::move(riga));
+                }
+                if (avanzamento && (posizione & 511) == 0) avanzamento(posizione, totale);
+                return true;
+            },
+            avanti);
         a.Close();
     } catch (const std::exception &) {
         elenco.errore = true;

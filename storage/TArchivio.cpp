@@ -222,7 +222,8 @@ qint64 TArchivio::ReadBlock(char *dest, qint64 maxRecords)
     return n;
 }
 
-void TArchivio::LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn)
+void TArchivio::LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn,
+                            const std::function<bool()> &avanti)
 {
     const qint64 perBlock = qMax<qint64>(1, kBloccoAvanti / recSize_);
     struct Blocco {
@@ -231,15 +232,17 @@ void TArchivio::LeggiAvanti(const std::function<bool(const char *blocco, qint64 
     };
     constexpr qint64 kBlocchi = 4;
     std::array<Blocco, kBlocchi> blocchi;
-    // A file of a few blocks is read here: a second thread would not pay.
-    if (Count() - pos_ < 2 * perBlock) {
+    // Blocks are read here while a second thread would not pay: the data a
+    // thread reads ahead reaches this one's cache late, which costs more than
+    // it saves when `fn` does little with it, and the end of a file is near.
+    blocchi[0].dati.resize(static_cast<size_t>(perBlock * recSize_));
+    bool primo = true;
+    while (Count() - pos_ < 2 * perBlock || primo || !avanti()) {
+        primo = false;
         Blocco &b = blocchi[0];
-        b.dati.resize(static_cast<size_t>(perBlock * recSize_));
-        for (;;) {
-            b.primo = pos_;
-            b.quanti = ReadBlock(b.dati.data(), perBlock);
-            if (b.quanti == 0 || !fn(b.dati.data(), b.quanti, b.primo)) return;
-        }
+        b.primo = pos_;
+        b.quanti = ReadBlock(b.dati.data(), perBlock);
+        if (b.quanti == 0 || !fn(b.dati.data(), b.quanti, b.primo)) return;
     }
     for (Blocco &b : blocchi) b.dati.resize(static_cast<size_t>(perBlock * recSize_));
 

@@ -77,20 +77,26 @@ public:
 
     // The same, with the file read ahead on a second thread while `fn` runs
     // on the calling thread, in file order: a long list is built while the
-    // next blocks are read. A failure of the file throws EArchivio after
-    // `fn` has seen every record read before it.
-    template <class Fn> void ForEachLettoAvanti(Fn &&fn)
+    // next blocks are read. Before each block of about a megabyte,
+    // `avanti()` tells whether the work `fn` did on the last one is worth the
+    // second thread; until it says so, and for a file of a few blocks, the
+    // blocks are read on the calling thread. A failure of the file throws
+    // EArchivio after `fn` has seen every record read before it.
+    template <class Fn> void ForEachLettoAvanti(Fn &&fn, const std::function<bool()> &avanti)
     {
         const qint64 dimensione = recSize_;
-        LeggiAvanti([&fn, dimensione](const char *blocco, qint64 quanti, qint64 primo) {
-            for (qint64 i = 0; i < quanti; ++i)
-                if (!fn(static_cast<const char *>(blocco + i * dimensione), primo + i + 1)) return false;
-            return true;
-        });
+        LeggiAvanti(
+            [&fn, dimensione](const char *blocco, qint64 quanti, qint64 primo) {
+                for (qint64 i = 0; i < quanti; ++i)
+                    if (!fn(static_cast<const char *>(blocco + i * dimensione), primo + i + 1)) return false;
+                return true;
+            },
+            avanti);
     }
 
 private:
-    void LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn);
+    void LeggiAvanti(const std::function<bool(const char *blocco, qint64 quanti, qint64 primo)> &fn,
+                     const std::function<bool()> &avanti);
     void Fail(const char *what) const;
     void Buffered(qint64 index, char *record);
     void DropBuffer() { bufFirst_ = 0; bufCount_ = 0; }

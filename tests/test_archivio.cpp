@@ -160,13 +160,17 @@ void TestArchivio::letturaAvanti_data()
     QTest::addColumn<qint64>("quanti");
     QTest::addColumn<qint64>("fermaA");   // fn returns false here; 0: never
     QTest::addColumn<qint64>("lanciaA");  // fn throws here; 0: never
-    QTest::newRow("piccolo, letto senza secondo filo") << qint64(1000) << qint64(0) << qint64(0);
-    QTest::newRow("vuoto") << qint64(0) << qint64(0) << qint64(0);
-    QTest::newRow("sei blocchi, oltre il giro dei buffer") << qint64(5 * 16384 + 123) << qint64(0) << qint64(0);
-    QTest::newRow("blocchi interi") << qint64(4 * 16384) << qint64(0) << qint64(0);
-    QTest::newRow("fermato al primo") << qint64(3 * 16384) << qint64(1) << qint64(0);
-    QTest::newRow("fermato nel terzo blocco") << qint64(6 * 16384) << qint64(2 * 16384 + 7) << qint64(0);
-    QTest::newRow("errore nel quinto blocco") << qint64(6 * 16384) << qint64(0) << qint64(4 * 16384 + 1);
+    QTest::addColumn<int>("restaQui");    // avanti() says no this many times; -1: always
+    QTest::newRow("piccolo, letto senza secondo filo") << qint64(1000) << qint64(0) << qint64(0) << 0;
+    QTest::newRow("vuoto") << qint64(0) << qint64(0) << qint64(0) << 0;
+    QTest::newRow("sei blocchi, oltre il giro dei buffer") << qint64(5 * 16384 + 123) << qint64(0) << qint64(0) << 0;
+    QTest::newRow("blocchi interi") << qint64(4 * 16384) << qint64(0) << qint64(0) << 0;
+    QTest::newRow("fermato al primo del secondo blocco") << qint64(4 * 16384) << qint64(16384 + 1) << qint64(0) << 0;
+    QTest::newRow("fermato nel terzo blocco") << qint64(6 * 16384) << qint64(2 * 16384 + 7) << qint64(0) << 0;
+    QTest::newRow("errore nel quinto blocco") << qint64(6 * 16384) << qint64(0) << qint64(4 * 16384 + 1) << 0;
+    QTest::newRow("mai letto avanti") << qint64(5 * 16384 + 9) << qint64(0) << qint64(0) << -1;
+    QTest::newRow("letto avanti dal quarto blocco") << qint64(7 * 16384 + 5) << qint64(0) << qint64(0) << 2;
+    QTest::newRow("fermato dopo il passaggio") << qint64(7 * 16384) << qint64(3 * 16384 + 2) << qint64(0) << 1;
 }
 
 void TestArchivio::letturaAvanti()
@@ -174,6 +178,7 @@ void TestArchivio::letturaAvanti()
     QFETCH(qint64, quanti);
     QFETCH(qint64, fermaA);
     QFETCH(qint64, lanciaA);
+    QFETCH(int, restaQui);
     {
         QFile f(CartellaProgramma() + "grande.pro");
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -189,6 +194,7 @@ void TestArchivio::letturaAvanti()
     a.Open("grande.pro", 64);
     qint64 visti = 0;
     bool inOrdine = true;
+    int chiesto = 0;
     auto leggi = [&] {
         a.ForEachLettoAvanti([&](const char *record, qint64 posizione) {
             qint64 numero = 0;
@@ -198,7 +204,7 @@ void TestArchivio::letturaAvanti()
             ++visti;
             if (lanciaA && posizione == lanciaA) throw EArchivio("prova");
             return posizione != fermaA;
-        });
+        }, [&] { return restaQui >= 0 && chiesto++ >= restaQui; });
     };
     if (lanciaA) {
         QVERIFY_THROWS_EXCEPTION(EArchivio, leggi());

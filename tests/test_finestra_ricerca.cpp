@@ -253,13 +253,13 @@ void TestFinestraRicerca::ordinamentoCasuale()
 }
 
 // A long file read into a sorted list: the order of the plain comparison,
-// with the cards of equal lines in file order. 60 000 cards (2.7 MB) are
+// with the cards of equal lines in file order. 100 000 cards (4.5 MB) are
 // read ahead on a second thread; the lines and the progress are still made
 // on the calling thread, where the progress may touch the window.
 void TestFinestraRicerca::ordinamentoInLettura()
 {
     const QStringList nomi = {"Rossi", "rossi", "ROSSI", "Rossini", "Ros", "Bianchi", "bianco", "Verdi"};
-    constexpr int kQuante = 60000;
+    constexpr int kQuante = 100000;
     QList<QStringList> schede;
     QRandomGenerator rng(11);
     for (int i = 0; i < kQuante; ++i)
