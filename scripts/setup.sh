@@ -21,6 +21,11 @@ fi
 if [ "${PRATOVIA_WITH_SOUND_TOOLS:-0}" = 1 ]; then
   packages+=(sox lame)
 fi
+# Only to look at the windows on a machine without a screen: a virtual
+# display, typing and clicking into it, and screenshots.
+if [ "${PRATOVIA_WITH_SCREEN_TOOLS:-0}" = 1 ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
