@@ -302,7 +302,8 @@ void TestReport::elencoLeggibile()
     ImpostaStampaSuPdf(QString());
 
     const QString testo = Pdf::Testo(leggibile);
-    for (const QString &atteso : {"Consulenza fiscale", "Agente: Rossi", "€ 120,50", "€ 79,50", "TOTALE IMPORTI:"})
+    const QStringList attesi = {"Consulenza fiscale", "Agente: Rossi", "€ 120,50", "€ 79,50", "TOTALE IMPORTI:"};
+    for (const QString &atteso : attesi)
         QVERIFY2(testo.contains(atteso), qPrintable(testo));
     const double h8 = altezza(semplice, "Consulenza"), hl = altezza(leggibile, "Consulenza");
     QVERIFY2(h8 > 0 && hl > 1.3 * h8, qPrintable(QString("%1 vs %2").arg(hl).arg(h8)));
