@@ -13,11 +13,6 @@ namespace {
 
 using A = TSchedaAppuntamento;
 
-CampoGrezzo Grezzo(A::Campo c)
-{
-    return {A::Offset[c], A::N(c)};
-}
-
 // The fields of grid columns 1 to 13; column 14 is the key.
 constexpr A::Campo kCampiGriglia[13] = {
     A::Data,     A::Ora, A::Tipologia, A::Causale, A::Dettagli, A::Contatto,
@@ -32,13 +27,13 @@ QString RigaAgenda(const char *record)
 {
     static const auto parti = UnisciParti(PartiIdDataOra(), std::array{
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(A::Contatto), 30),
+        ParteCampo(A::Grezzo(A::Contatto), 30),
         ParteFissa(u"  Cel. "),
-        ParteCampo(Grezzo(A::Cel), 14),
+        ParteCampo(A::Grezzo(A::Cel), 14),
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(A::Causale), 42),
+        ParteCampo(A::Grezzo(A::Causale), 42),
         ParteFissa(u"  \u20ac "),
-        ParteCampo(Grezzo(A::Importo)),
+        ParteCampo(A::Grezzo(A::Importo)),
     });
     return ScriviRiga(record, parti);
 }

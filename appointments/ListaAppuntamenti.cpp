@@ -17,11 +17,6 @@ constexpr K::Campo kCampiGriglia[13] = {
     K::Cel, K::Email, K::Luogo,     K::Importo, K::Ottemperata, K::Note,
 };
 
-CampoGrezzo Grezzo(K::Campo c)
-{
-    return {A::Offset[c], A::N(c)};
-}
-
 } // namespace
 
 const std::array<CriterioAppuntamento, 10> kCriteriAppuntamenti = {{
@@ -41,17 +36,17 @@ QString RigaAppuntamento(const char *record)
 {
     static const std::array parti = {
         ParteFissa(u"Data: "),
-        ParteCampo(Grezzo(K::Data), 10),
+        ParteCampo(A::Grezzo(K::Data), 10),
         ParteFissa(u"  Ora: "),
-        ParteCampo(Grezzo(K::Ora), 5),
+        ParteCampo(A::Grezzo(K::Ora), 5),
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(K::Causale), 42),
+        ParteCampo(A::Grezzo(K::Causale), 42),
         ParteFissa(u"  Cliente: "),
-        ParteCampo(Grezzo(K::Contatto), 30),
+        ParteCampo(A::Grezzo(K::Contatto), 30),
         ParteFissa(u"  Cel. "),
-        ParteCampo(Grezzo(K::Cel), 14),
+        ParteCampo(A::Grezzo(K::Cel), 14),
         ParteFissa(u"  Importo: \u20ac "),
-        ParteCampo(Grezzo(K::Importo)),
+        ParteCampo(A::Grezzo(K::Importo)),
     };
     return ScriviRiga(record, parti);
 }

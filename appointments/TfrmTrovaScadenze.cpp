@@ -24,7 +24,7 @@ DescrizioneRicerca Ricerca()
     int n = 0;
     for (const CriterioAppuntamento &c : kCriteriAppuntamenti)
         d.filtri.push_back({QString::fromLatin1(c.controllo), QString::fromUtf8(c.etichetta),
-                            {A::Offset[c.campo], A::N(c.campo)},
+                            A::Grezzo(c.campo),
                             QStringLiteral("effCampo%1").arg(++n, 2, 10, QLatin1Char('0'))});
     d.file = FileElencoAppuntamenti();
     d.ordina = false; // file order: the order the cards were first stored

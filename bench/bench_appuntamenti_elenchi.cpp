@@ -105,7 +105,7 @@ void SearchTwoCriteria(benchmark::State &state)
     std::vector<CampoGrezzo> campi;
     for (size_t i = 0; i < kCriteriAppuntamenti.size(); ++i) {
         const K::Campo c = kCriteriAppuntamenti[i].campo;
-        campi.push_back({TSchedaAppuntamento::Offset[c], TSchedaAppuntamento::N(c)});
+        campi.push_back(TSchedaAppuntamento::Grezzo(c));
         if (c == K::Contatto) testi[qsizetype(i)] = QStringLiteral("rossi");
         if (c == K::Ora) testi[qsizetype(i)] = QStringLiteral("09:");
     }

@@ -92,7 +92,7 @@ void SearchTwoFilters(benchmark::State &state)
                               [] {
                                   std::vector<CampoGrezzo> campi;
                                   for (const FiltroChiamata &f : kFiltriChiamate)
-                                      campi.push_back({TSchedaChiamata::Offset[f.campo], TSchedaChiamata::N(f.campo)});
+                                      campi.push_back(TSchedaChiamata::Grezzo(f.campo));
                                   return campi;
                               }());
     QStringListModel modello;

@@ -18,11 +18,6 @@ Rifilato Rifila(const char *record, K::Campo c)
     return ShortText::Rifila(TSchedaChiamata::Raw(record, c), TSchedaChiamata::N(c));
 }
 
-CampoGrezzo Grezzo(K::Campo c)
-{
-    return {TSchedaChiamata::Offset[c], TSchedaChiamata::N(c)};
-}
-
 } // namespace
 
 const FiltroChiamata kFiltriChiamate[10] = {
@@ -47,17 +42,17 @@ QString RigaElencoChiamata(const char *record)
 {
     static const std::array parti = {
         ParteFissa(u"Data: "),
-        ParteCampo(Grezzo(K::DataRit), 10),
+        ParteCampo(TSchedaChiamata::Grezzo(K::DataRit), 10),
         ParteFissa(u"  Ora: "),
-        ParteCampo(Grezzo(K::OraRit), 5),
+        ParteCampo(TSchedaChiamata::Grezzo(K::OraRit), 5),
         ParteFissa(u"  Oggetto: "),
-        ParteCampo(Grezzo(K::Oggetto), 30),
+        ParteCampo(TSchedaChiamata::Grezzo(K::Oggetto), 30),
         ParteFissa(u"  Cliente: "),
-        ParteCampo(Grezzo(K::Cliente), 30),
+        ParteCampo(TSchedaChiamata::Grezzo(K::Cliente), 30),
         ParteFissa(u"  CF: "),
-        ParteCampo(Grezzo(K::CodFisc), 16),
+        ParteCampo(TSchedaChiamata::Grezzo(K::CodFisc), 16),
         ParteFissa(u"  Cel. "),
-        ParteCampo(Grezzo(K::TelCel)),
+        ParteCampo(TSchedaChiamata::Grezzo(K::TelCel)),
     };
     return ScriviRiga(record, parti);
 }

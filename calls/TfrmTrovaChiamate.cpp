@@ -24,7 +24,7 @@ DescrizioneRicerca Ricerca()
     d.modelloStampa = ModelloRiepilogoDati();
     for (const FiltroChiamata &f : kFiltriChiamate)
         d.filtri.push_back({QString::fromLatin1(f.controllo), QString::fromUtf8(f.etichetta),
-                            {TSchedaChiamata::Offset[f.campo], TSchedaChiamata::N(f.campo)}, QString()});
+                            TSchedaChiamata::Grezzo(f.campo), QString()});
     d.file = FileChiamate();
     d.ordina = false; // file order: the order the calls were first saved
     d.azione = [](QWidget *owner, const QString &modo, const char *record, qint64 posizione) {

@@ -9,26 +9,21 @@ namespace {
 
 using C = LayoutCliente;
 
-CampoGrezzo Grezzo(C::Campo c)
-{
-    return {TSchedaCliente::Offset[c], C::N[c]};
-}
-
 constexpr int kCliente = 26, kRecapito = 15, kOccupazione = 25, kProdotti = 30;
 
 // The line up to its last column, which is the notes or the pending matters.
 std::array<ParteRiga, 9> Parti(C::Campo coda)
 {
     return {
-        ParteCampo(Grezzo(C::Cliente), kCliente),
+        ParteCampo(TSchedaCliente::Grezzo(C::Cliente), kCliente),
         ParteFissa(u"  Tel. "),
-        ParteCampo(Grezzo(C::Recapito), kRecapito),
+        ParteCampo(TSchedaCliente::Grezzo(C::Recapito), kRecapito),
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(C::Occupazione), kOccupazione),
+        ParteCampo(TSchedaCliente::Grezzo(C::Occupazione), kOccupazione),
         ParteFissa(u"  Prod. "),
-        ParteCampo(Grezzo(C::Prodotti), kProdotti),
+        ParteCampo(TSchedaCliente::Grezzo(C::Prodotti), kProdotti),
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(coda)),
+        ParteCampo(TSchedaCliente::Grezzo(coda)),
     };
 }
 
@@ -57,7 +52,7 @@ const std::vector<CampoGrezzo> &CampiFiltriClienti()
 {
     static const std::vector<CampoGrezzo> campi = [] {
         std::vector<CampoGrezzo> v;
-        for (const CampoFiltro &f : kFiltriClienti) v.push_back({TSchedaCliente::Offset[f.campo], C::N[f.campo]});
+        for (const CampoFiltro &f : kFiltriClienti) v.push_back(TSchedaCliente::Grezzo(f.campo));
         return v;
     }();
     return campi;

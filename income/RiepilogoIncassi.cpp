@@ -10,11 +10,6 @@ namespace {
 
 using A = TSchedaAppuntamento;
 
-CampoGrezzo Grezzo(A::Campo c)
-{
-    return {A::Offset[c], A::N(c)};
-}
-
 // The number of a month named in any case of A-Z, blanks around it allowed;
 // 0 when the text names none.
 int NumeroMese(const QString &testo)
@@ -140,20 +135,20 @@ QString RigaIncasso(const char *record)
 {
     static const auto parti = UnisciParti(PartiIdDataOra(), std::array{
         ParteFissa(u"  "),
-        ParteCampo(Grezzo(A::Causale), 40),
+        ParteCampo(A::Grezzo(A::Causale), 40),
         ParteFissa(u"  Cliente: "),
-        ParteCampo(Grezzo(A::Contatto), 24),
+        ParteCampo(A::Grezzo(A::Contatto), 24),
         ParteFissa(u"  Cel. "),
-        ParteCampo(Grezzo(A::Cel), 12),
+        ParteCampo(A::Grezzo(A::Cel), 12),
         ParteFissa(u"  \u20ac "),
-        ParteCampo(Grezzo(A::Importo)),
+        ParteCampo(A::Grezzo(A::Importo)),
     });
     return ScriviRiga(record, parti);
 }
 
 SelezioneIncassi::SelezioneIncassi(const QString &cliente, const QString &servizi, const QDate &inizio,
                                    const QDate &fine)
-    : filtri_({cliente, servizi}, {Grezzo(A::Contatto), Grezzo(A::Causale)}), inizio_(Giorno(inizio)),
+    : filtri_({cliente, servizi}, {A::Grezzo(A::Contatto), A::Grezzo(A::Causale)}), inizio_(Giorno(inizio)),
       fine_(Giorno(fine))
 {
 }

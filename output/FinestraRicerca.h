@@ -15,7 +15,7 @@
 //
 //   DescrizioneRicerca d;
 //   d.didascalia = QStringLiteral(" Trova schede in registro chiamate");
-//   d.filtri = {{"txtDataRit", "Data chiamata (gg/mm/aaaa):", {Offset[DataRit], N[DataRit]}}, ...};
+//   d.filtri = {{"txtDataRit", "Data chiamata (gg/mm/aaaa):", TSchedaChiamata::Grezzo(DataRit)}, ...};
 //   d.file = {"Registro_Chiamate.pro", TSchedaChiamata::Dimensione, RigaChiamata};
 //   d.azione = [](QWidget *owner, const QString &modo, const char *record, qint64 posizione) { ... };
 //   class TfrmTrovaChiamate : public TFinestraRicerca { ... TFinestraRicerca(owner, d) ... };

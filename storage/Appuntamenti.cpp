@@ -77,18 +77,18 @@ QString FileAppuntamenti()
 const std::array<ParteRiga, 10> &PartiIdDataOra()
 {
     static const std::array<ParteRiga, 10> parti = [] {
-        const CampoGrezzo data{A::Offset[A::Data], A::N(A::Data)};
+        const CampoGrezzo data = A::Grezzo(A::Data);
         return std::array<ParteRiga, 10>{
             ParteFissa(u"ID: "),
             PartePezzo(data, 6, 4), // year, month and day of "dd/mm/yyyy"
             PartePezzo(data, 3, 2),
             PartePezzo(data, 0, 2),
-            ParteCampo({A::Offset[A::OreApp], A::N(A::OreApp)}),
-            ParteCampo({A::Offset[A::MinutiApp], A::N(A::MinutiApp)}),
+            ParteCampo(A::Grezzo(A::OreApp)),
+            ParteCampo(A::Grezzo(A::MinutiApp)),
             ParteFissa(u"  Data: "),
             ParteCampo(data, 10),
             ParteFissa(u"  Ora: "),
-            ParteCampo({A::Offset[A::Ora], A::N(A::Ora)}, 5),
+            ParteCampo(A::Grezzo(A::Ora), 5),
         };
     }();
     return parti;

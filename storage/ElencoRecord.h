@@ -4,6 +4,7 @@
 // over raw record fields, the order of a sorted list, and matching a chosen
 // line back to its record(s). The windows only show what these return.
 #include "storage/Filtri.h"
+#include "storage/Record.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,13 +14,6 @@
 #include <span>
 #include <string_view>
 #include <vector>
-
-// A ShortText field of a raw record: where its length byte is and how many
-// characters it holds at most.
-struct CampoGrezzo {
-    int offset = 0;
-    int lunghezza = 0;
-};
 
 // One part of a list line: a fixed text, or the text of a raw field trimmed
 // of blanks and control characters and decoded from Windows-1252; with

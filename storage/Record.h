@@ -8,6 +8,13 @@
 #include <cstring>
 #include <optional>
 
+// A ShortText field of a raw record: where its length byte is and how many
+// characters it holds at most.
+struct CampoGrezzo {
+    int offset = 0;
+    int lunghezza = 0;
+};
+
 namespace record_detail {
 template <std::size_t K>
 constexpr std::array<int, K> Offsets(const std::array<int, K> &n)
@@ -49,6 +56,8 @@ public:
     const char *Buffer() const { return buf_.data(); }
 
     static int N(Campo c) { return Layout::N[c]; }
+    // The field as a raw field of a file buffer, for the list lines and filters.
+    static constexpr CampoGrezzo Grezzo(Campo c) { return {Offset[c], Layout::N[c]}; }
     static const char *Nome(Campo c) { return Layout::Nomi[c]; }
 
     // Field text as stored, trimmed.

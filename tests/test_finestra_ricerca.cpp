@@ -38,11 +38,6 @@ struct LayoutProva {
 };
 using TProva = TRecord<LayoutProva>;
 
-constexpr CampoGrezzo CampoProva(LayoutProva::Campo c)
-{
-    return {TProva::Offset[c], LayoutProva::N[c]};
-}
-
 // pad(Nome, 8) + " | " + Citta: the note is not in the line.
 QString RigaProva(const char *record)
 {
@@ -175,9 +170,9 @@ std::unique_ptr<TFinestraRicerca> TestFinestraRicerca::Ricerca(bool ordina)
     d.rigo03 = QStringLiteral("Doppio clic per scegliere");
     d.titoloStampa = QStringLiteral("Riepilogo prove");
     d.modelloStampa = ModelloRiepilogoDati();
-    d.filtri = {{"txtCitta", "Città:", CampoProva(LayoutProva::Citta), "effCampo01"},
-                {"txtNome", "Nome:", CampoProva(LayoutProva::Nome), "effCampo02"},
-                {"txtNota", "Nota:", CampoProva(LayoutProva::Nota), QString()}};
+    d.filtri = {{"txtCitta", "Città:", TProva::Grezzo(LayoutProva::Citta), "effCampo01"},
+                {"txtNome", "Nome:", TProva::Grezzo(LayoutProva::Nome), "effCampo02"},
+                {"txtNota", "Nota:", TProva::Grezzo(LayoutProva::Nota), QString()}};
     d.file = FileProva();
     d.ordina = ordina;
     d.azione = [this](QWidget *, const QString &modo, const char *record, qint64 posizione) {
@@ -300,7 +295,7 @@ void TestFinestraRicerca::ordinamentoInLettura()
 void TestFinestraRicerca::elencoERichiamo()
 {
     Scrivi(kSchede);
-    const FiltriRecord roma({"  ", "rom"}, {CampoProva(LayoutProva::Nome), CampoProva(LayoutProva::Citta)});
+    const FiltriRecord roma({"  ", "rom"}, {TProva::Grezzo(LayoutProva::Nome), TProva::Grezzo(LayoutProva::Citta)});
     QCOMPARE(roma.Attivi(), 1);
     const auto scegli = [&](const char *r) { return roma.Corrisponde(r); };
     QCOMPARE(LeggiElenco(FileProva(), scegli, false).righe, QStringList({"zeta     | Roma", "Carla    | Roma"}));
