@@ -74,29 +74,29 @@ QString FileAppuntamenti()
     return QString::fromLatin1(LayoutAppuntamento::NomeFile);
 }
 
+namespace {
+
+// The key: year, month and day of "dd/mm/yyyy", then the two time boxes.
+constexpr CampoGrezzo kData = A::Grezzo(A::Data);
+constexpr std::array<ParteRiga, 5> kPartiChiave = {
+    PartePezzo(kData, 6, 4), PartePezzo(kData, 3, 2), PartePezzo(kData, 0, 2),
+    ParteCampo(A::Grezzo(A::OreApp)), ParteCampo(A::Grezzo(A::MinutiApp)),
+};
+
+} // namespace
+
 const std::array<ParteRiga, 10> &PartiIdDataOra()
 {
-    static const std::array<ParteRiga, 10> parti = [] {
-        const CampoGrezzo data = A::Grezzo(A::Data);
-        return std::array<ParteRiga, 10>{
-            ParteFissa(u"ID: "),
-            PartePezzo(data, 6, 4), // year, month and day of "dd/mm/yyyy"
-            PartePezzo(data, 3, 2),
-            PartePezzo(data, 0, 2),
-            ParteCampo(A::Grezzo(A::OreApp)),
-            ParteCampo(A::Grezzo(A::MinutiApp)),
-            ParteFissa(u"  Data: "),
-            ParteCampo(data, 10),
-            ParteFissa(u"  Ora: "),
-            ParteCampo(A::Grezzo(A::Ora), 5),
-        };
-    }();
+    static constexpr std::array<ParteRiga, 10> parti = UnisciParti(
+        std::array{ParteFissa(u"ID: ")}, kPartiChiave,
+        std::array{ParteFissa(u"  Data: "), ParteCampo(kData, 10), ParteFissa(u"  Ora: "),
+                   ParteCampo(A::Grezzo(A::Ora), 5)});
     return parti;
 }
 
 QString ChiaveAppuntamento(const char *record)
 {
-    return ScriviRiga(record, std::span(PartiIdDataOra()).subspan(1, 5));
+    return ScriviRiga(record, kPartiChiave);
 }
 
 std::optional<QDate> DataAppuntamento(const char *record)

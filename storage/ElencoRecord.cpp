@@ -507,7 +507,7 @@ ElencoLetto LeggiElenco(const FileElenco &file, const std::function<bool(const c
         // in eight: making the lines is then the longer work.
         qint64 visti = 0, vistiPrima = 0, tenutiPrima = 0;
         const auto avanti = [&] {
-            const bool si = (elenco.righe.size() - tenutiPrima) * 8 >= visti - vistiPrima;
+            const bool si = visti > vistiPrima && (elenco.righe.size() - tenutiPrima) * 8 >= visti - vistiPrima;
             vistiPrima = visti;
             tenutiPrima = elenco.righe.size();
             return si;

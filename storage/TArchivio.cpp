@@ -236,9 +236,7 @@ void TArchivio::LeggiAvanti(const std::function<bool(const char *blocco, qint64 
     // thread reads ahead reaches this one's cache late, which costs more than
     // it saves when `fn` does little with it, and the end of a file is near.
     blocchi[0].dati.resize(static_cast<size_t>(perBlock * recSize_));
-    bool primo = true;
-    while (Count() - pos_ < 2 * perBlock || primo || !avanti()) {
-        primo = false;
+    while (!avanti() || Count() - pos_ < 2 * perBlock) {
         Blocco &b = blocchi[0];
         b.primo = pos_;
         b.quanti = ReadBlock(b.dati.data(), perBlock);

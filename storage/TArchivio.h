@@ -63,24 +63,15 @@ public:
     // current position to the end, in file order. Returns false from fn to stop.
     template <class Fn> void ForEach(Fn &&fn)
     {
-        std::vector<char> block;
-        const qint64 perBlock = qMax<qint64>(1, (1 << 20) / recSize_);
-        block.resize(static_cast<size_t>(perBlock * recSize_));
-        for (;;) {
-            const qint64 first = pos_;
-            const qint64 got = ReadBlock(block.data(), perBlock);
-            if (got == 0) return;
-            for (qint64 i = 0; i < got; ++i)
-                if (!fn(static_cast<const char *>(block.data() + i * recSize_), first + i + 1)) return;
-        }
+        ForEachLettoAvanti(fn, [] { return false; });
     }
 
     // The same, with the file read ahead on a second thread while `fn` runs
     // on the calling thread, in file order: a long list is built while the
     // next blocks are read. Before each block of about a megabyte,
-    // `avanti()` tells whether the work `fn` did on the last one is worth the
-    // second thread; until it says so, and for a file of a few blocks, the
-    // blocks are read on the calling thread. A failure of the file throws
+    // `avanti()` tells whether the work `fn` did on the last one (none before
+    // the first) is worth the second thread; until it says so, and near the
+    // end of the file, the blocks are read on the calling thread. A failure of the file throws
     // EArchivio after `fn` has seen every record read before it.
     template <class Fn> void ForEachLettoAvanti(Fn &&fn, const std::function<bool()> &avanti)
     {

@@ -169,7 +169,7 @@ void TestArchivio::letturaAvanti_data()
     QTest::newRow("fermato nel terzo blocco") << qint64(6 * 16384) << qint64(2 * 16384 + 7) << qint64(0) << 0;
     QTest::newRow("errore nel quinto blocco") << qint64(6 * 16384) << qint64(0) << qint64(4 * 16384 + 1) << 0;
     QTest::newRow("mai letto avanti") << qint64(5 * 16384 + 9) << qint64(0) << qint64(0) << -1;
-    QTest::newRow("letto avanti dal quarto blocco") << qint64(7 * 16384 + 5) << qint64(0) << qint64(0) << 2;
+    QTest::newRow("letto avanti dal terzo blocco") << qint64(7 * 16384 + 5) << qint64(0) << qint64(0) << 2;
     QTest::newRow("fermato dopo il passaggio") << qint64(7 * 16384) << qint64(3 * 16384 + 2) << qint64(0) << 1;
 }
 
