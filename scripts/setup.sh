@@ -12,6 +12,7 @@ packages=(
   libbenchmark-dev
   poppler-utils
   clang libclang-rt-14-dev
+  ccache
 )
 if [ "${PRATOVIA_WITH_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(libreoffice-calc-nogui)
